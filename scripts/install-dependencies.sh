@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs, with apt, whatever the build or the tests need and the machine lacks; safe to run again.
+# Usage: scripts/install-dependencies.sh play|test
+set -euo pipefail
+
+play_packages=(
+    g++ cmake ninja-build            # compiler and build
+    qt6-base-dev qt6-qpa-plugins     # Qt 6 Widgets and its platform plugins (X11, offscreen)
+    libgl-dev                        # OpenGL headers that Qt's CMake package asks for
+    fonts-ipafont-gothic             # the Japanese Gothic faces the window asks for
+    fonts-noto-cjk                   # fallback Japanese face
+)
+test_packages=(
+    libgtest-dev libbenchmark-dev    # GoogleTest and Google Benchmark
+    xvfb xauth xdotool imagemagick   # end-to-end test: a real X server, real input, real pixels
+    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
+)
+
+case "${1:-}" in
+    play) wanted=("${play_packages[@]}") ;;
+    test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
