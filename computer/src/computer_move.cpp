@@ -1,0 +1,186 @@
+// The computer's move choice: corners first, then moves that shut the person out, then a
+// two-ply look at who can reach the corners; a random pick among the best class.
+#include "computer/computer_move.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <random>
+
+namespace uragae {
+
+namespace {
+
+constexpr int ClassTotal = 5;
+constexpr int LastCoordinate = BoardSize - 1;
+constexpr std::string_view Computer = WhiteStone;
+constexpr std::string_view Person = BlackStone;
+
+// Calls visit(x, y) for every empty square in row-major order.
+template <typename Visit>
+void ForEachEmptySquare(const GameState& game, Visit visit)
+{
+    for (int y = 0; y < BoardSize; ++y) {
+        for (int x = 0; x < BoardSize; ++x) {
+            if (game.Board(x, y) == EmptyCell) {
+                visit(x, y);
+            }
+        }
+    }
+}
+
+// Calls visit(x, y) for every empty corner in the order (0, 0), (7, 0), (0, 7), (7, 7).
+template <typename Visit>
+void ForEachEmptyCorner(const GameState& game, Visit visit)
+{
+    for (int y = 0; y < BoardSize; y += LastCoordinate) {
+        for (int x = 0; x < BoardSize; x += LastCoordinate) {
+            if (game.Board(x, y) == EmptyCell) {
+                visit(x, y);
+            }
+        }
+    }
+}
+
+bool CanPlay(GameState& game, int x, int y, std::string_view own, std::string_view opp)
+{
+    game.MoveFound = 0;
+    game.TryMove(x, y, TestMode, own, opp);
+    return game.MoveFound == 1;
+}
+
+// The classification table: flag 0 (the person could take a corner) sinks the move to the
+// bottom; otherwise the computer's corner chances after the person's replies rank it.
+int ClassFor(const std::array<int, 3>& CornerFlags)
+{
+    if (CornerFlags.at(0) == 1) {
+        return 4;
+    }
+    if (CornerFlags.at(1) == 1) {
+        return CornerFlags.at(2) == 1 ? 1 : 0;
+    }
+    return CornerFlags.at(2) == 1 ? 2 : 3;
+}
+
+}  // namespace
+
+double DrawReseededFromClock()
+{
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::mt19937_64 generator(static_cast<std::uint64_t>(now));
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+}
+
+void CountOutPause()
+{
+    // volatile keeps every pass of the count: the optimiser may not fold the loop away.
+    volatile double counter = 0;
+    while (counter < PauseCount) {
+        counter = counter + 1;
+    }
+}
+
+int PickIndex(double r, int count)
+{
+    const int index = static_cast<int>(std::floor(r * count));
+    return std::clamp(index, 0, count - 1);
+}
+
+void ComputerMove(GameState& game, ComputerWindow& window, const RandomDraw& random, const Pause& pause)
+{
+    game.MoveFound = 0;
+    game.ComputerPassed = 0;
+
+    ForEachEmptySquare(game, [&](int, int) { game.MoveFound = 1; });
+    if (game.MoveFound == 0) {
+        return;  // full board: the game is over, not a pass
+    }
+
+    std::array<int, ClassTotal> ClassCount{};
+    std::array<std::array<int, SquareCount>, ClassTotal> ClassSquares{};
+    std::array<int, 3> CornerFlags{};
+    const auto append = [&](int moveClass, int x, int y) {
+        ClassSquares.at(moveClass).at(ClassCount.at(moveClass)) = SquareIndex(x, y);
+        ++ClassCount.at(moveClass);
+    };
+
+    ForEachEmptyCorner(game, [&](int x, int y) {
+        if (CanPlay(game, x, y, Computer, Person)) {
+            append(0, x, y);
+        }
+    });
+
+    if (ClassCount.at(0) == 0) {
+        // Moves after which the person has no legal reply at all.
+        ForEachEmptySquare(game, [&](int x, int y) {
+            game.SaveBoard(1);
+            game.TryMove(x, y, PlayMode, Computer, Person);
+            if (game.Board(x, y) == Computer) {
+                game.MoveFound = 0;
+                ForEachEmptySquare(game, [&](int x2, int y2) {
+                    game.TryMove(x2, y2, TestMode, Person, Computer);
+                });
+                if (game.MoveFound == 0) {
+                    append(0, x, y);
+                }
+            }
+            game.RestoreBoard(1);
+        });
+    }
+
+    if (ClassCount.at(0) == 0) {
+        ForEachEmptySquare(game, [&](int x, int y) {
+            game.SaveBoard(1);
+            game.TryMove(x, y, PlayMode, Computer, Person);
+            if (game.Board(x, y) == Computer) {
+                CornerFlags = {0, 0, 0};
+                ForEachEmptyCorner(game, [&](int cx, int cy) {
+                    if (CanPlay(game, cx, cy, Person, Computer)) {
+                        CornerFlags.at(0) = 1;
+                        return;
+                    }
+                    // Every reply of the person, and whether the computer could then take each
+                    // corner still empty.
+                    ForEachEmptySquare(game, [&](int rx, int ry) {
+                        game.SaveBoard(2);
+                        game.TryMove(rx, ry, PlayMode, Person, Computer);
+                        if (game.Board(rx, ry) == Person) {
+                            ForEachEmptyCorner(game, [&](int kx, int ky) {
+                                CornerFlags.at(CanPlay(game, kx, ky, Computer, Person) ? 1 : 2) = 1;
+                            });
+                        }
+                        game.RestoreBoard(2);
+                    });
+                });
+                append(ClassFor(CornerFlags), x, y);
+            }
+            game.RestoreBoard(1);
+        });
+    }
+
+    int total = 0;
+    for (const int count : ClassCount) {
+        total += count;
+    }
+    if (total == 0) {
+        game.ComputerPassed = 1;
+        window.ShowMessage(ComputerPassMessage);
+        return;
+    }
+
+    pause();
+
+    for (int moveClass = 0; moveClass < ClassTotal; ++moveClass) {
+        const int count = ClassCount.at(moveClass);
+        if (count == 0) {
+            continue;
+        }
+        const int square = ClassSquares.at(moveClass).at(PickIndex(random(), count));
+        window.FocusSquare(square);
+        game.TryMove(SquareColumn(square), SquareRow(square), PlayMode, Computer, Person);
+        return;
+    }
+}
+
+}  // namespace uragae

@@ -1,0 +1,101 @@
+// The game's one window: 64 squares, the count row, and the pass, reset and quit buttons.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+#include "computer/computer_move.h"
+#include "rules/game_state.h"
+#include "window/colour_button.h"
+
+namespace uragae {
+
+inline constexpr auto ProgramTitle = "ウラガエ";
+inline constexpr auto WindowCaption = "ウラガエ ver.1.7";
+inline constexpr auto ApplicationId = "io.github.uragae.Uragae";
+
+// The accessible name of a square: where it is (a1..h8) and what it holds.
+QString SquareAccessibleName(int square, const QString& caption);
+
+class Form1 : public QWidget, public ComputerWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    // The game's state lives with the window, as the window's own variables.
+    GameState Game;
+
+    // The controls, by their design names. The window owns them through Qt's parent links.
+    std::array<ColourButton*, SquareCount> Command1{};
+    QPushButton* Command2 = nullptr;  // パス
+    ColourButton* Command3 = nullptr;  // リセット
+    QPushButton* Command4 = nullptr;  // 終了
+    QLineEdit* Text1 = nullptr;  // "●" stones
+    QLineEdit* Text2 = nullptr;  // "○" stones
+    QLineEdit* Text3 = nullptr;  // empty squares
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+
+    // Board view: the captions are the board between events.
+    void ReadBoard();
+    void ShowBoard();
+
+    // Turn flow.
+    void RefreshTurn();
+    void ComputerMove();
+
+    // Event handlers.
+    void Form_Load();
+    void Command1_Click(int index);
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
+    // The window operations the game uses. Square indexes outside 0..63 throw std::out_of_range.
+    [[nodiscard]] QString SquareCaption(int square) const;
+    void SetSquareCaption(int square, const QString& caption);
+    [[nodiscard]] quint32 SquareBackColor(int square) const;
+    void SetSquareBackColor(int square, quint32 colour);
+    void FocusSquare(int square) override;
+    void ShowMessage(std::string_view text) override;
+    void MsgBox(const QString& text);
+    void EndProgram();
+
+    // Replaceable for tests: how a message is shown (default: a modal message box), where the
+    // computer's random draws come from, and its pause.
+    using MessagePresenter = std::function<void(const QString&)>;
+    void SetMessagePresenter(MessagePresenter presenter);
+    void SetComputerRandom(RandomDraw random);
+    void SetComputerPause(Pause pause);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    [[nodiscard]] ColourButton* Square(int square) const;
+    void CreateControls();
+    bool MoveSquareFocus(int square, int key);
+
+    MessagePresenter messagePresenter_;
+    RandomDraw random_ = DrawReseededFromClock;
+    Pause pause_ = CountOutPause;
+    bool loaded_ = false;
+};
+
+// Shows `text` in a modal box titled with the program's title, with one OK button and no icon.
+void ShowMessageBox(QWidget* parent, const QString& text);
+
+// Maps the design's font names to Japanese faces Linux has (idempotent).
+void InstallFontSubstitutions();
+
+}  // namespace uragae

@@ -1,0 +1,374 @@
+// The window: its controls and layout, the board view, the turn refresh and the click handlers.
+#include "window/form1.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <algorithm>
+#include <QMessageBox>
+
+namespace uragae {
+
+namespace {
+
+// The layout is designed in twips; at 96 dots per inch a pixel is 15 of them. Qt scales the
+// pixel layout itself on denser screens.
+constexpr int TwipsPerPixel = 15;
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
+}
+
+constexpr int ClientWidthTwips = 5055;
+constexpr int ClientHeightTwips = 6495;
+constexpr int BoardOriginTwips = 120;
+constexpr int SquarePitchTwips = 600;
+constexpr int SquareSizeTwips = 615;  // one pixel more than the pitch: neighbours share a border
+
+constexpr auto ProportionalFace = "ＭＳ Ｐゴシック";
+constexpr auto FixedPitchFace = "ＭＳ ゴシック";
+constexpr int SquarePointSize = 15;
+constexpr int CountRowPointSize = 12;
+
+const QString BlackCaption = QString::fromUtf8(BlackStone.data(), static_cast<int>(BlackStone.size()));
+const QString WhiteCaption = QString::fromUtf8(WhiteStone.data(), static_cast<int>(WhiteStone.size()));
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QFont DesignFont(const char* family, int pointSize)
+{
+    QFont font(QString::fromUtf8(family), pointSize, QFont::Normal);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* text, QRect geometry, const char* accessibleName)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setGeometry(geometry);
+    label->setFont(DesignFont(FixedPitchFace, CountRowPointSize));
+    label->setAlignment(Qt::AlignCenter);
+    label->setAccessibleName(QString::fromUtf8(accessibleName));
+    return label;
+}
+
+QLineEdit* MakeCountBox(QWidget* parent, QRect geometry, const char* accessibleName)
+{
+    auto* box = new QLineEdit(parent);
+    box->setGeometry(geometry);
+    box->setFont(DesignFont(ProportionalFace, CountRowPointSize));
+    // The refresh rewrites the counts every turn, so typing into them would only mislead.
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette colours = box->palette();
+    const QColor red = ColourFromValue(CountTextColor, colours);
+    colours.setColor(QPalette::Text, red);
+    box->setPalette(colours);
+    box->setAccessibleName(QString::fromUtf8(accessibleName));
+    return box;
+}
+
+}  // namespace
+
+void InstallFontSubstitutions()
+{
+    QFont::insertSubstitutions(QString::fromUtf8(ProportionalFace), {"IPAPGothic", "Noto Sans CJK JP"});
+    QFont::insertSubstitutions(QString::fromUtf8(FixedPitchFace), {"IPAGothic", "Noto Sans Mono CJK JP"});
+}
+
+QString SquareAccessibleName(int square, const QString& caption)
+{
+    const QString place = QChar(u'a' + SquareColumn(square)) + QString::number(SquareRow(square) + 1);
+    if (caption == BlackCaption) {
+        return place + QStringLiteral(" 黒");
+    }
+    if (caption == WhiteCaption) {
+        return place + QStringLiteral(" 白");
+    }
+    if (caption.isEmpty()) {
+        return place + QStringLiteral(" 空き");
+    }
+    return place + QStringLiteral(" 空き ") + caption + QStringLiteral("枚");
+}
+
+void ShowMessageBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(ProgramTitle), text, QMessageBox::Ok, parent);
+    // Some styles put an icon on dialog buttons; the design's box has none anywhere.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+        ok->setIcon(QIcon());
+    }
+    box.exec();
+}
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), messagePresenter_([this](const QString& text) { ShowMessageBox(this, text); })
+{
+    InstallFontSubstitutions();
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+    setFixedSize(TwipsRect(0, 0, ClientWidthTwips, ClientHeightTwips).size());
+    CreateControls();
+}
+
+void Form1::CreateControls()
+{
+    Label1 = MakeLabel(this, "●", TwipsRect(240, 5160, 255, 255), "黒の石");
+    Label2 = MakeLabel(this, "枚　○", TwipsRect(1200, 5160, 735, 255), "枚、白の石");
+    Label3 = MakeLabel(this, "枚　残り", TwipsRect(2640, 5160, 975, 255), "枚、残りの箇所");
+    Label4 = MakeLabel(this, "箇所", TwipsRect(4320, 5160, 495, 255), "箇所");
+    Text1 = MakeCountBox(this, TwipsRect(480, 5040, 615, 375), "黒の石の数");
+    Text2 = MakeCountBox(this, TwipsRect(1920, 5040, 615, 375), "白の石の数");
+    Text3 = MakeCountBox(this, TwipsRect(3600, 5040, 615, 375), "残りの箇所の数");
+
+    const QFont squareFont = DesignFont(ProportionalFace, SquarePointSize);
+    for (int square = 0; square < SquareCount; ++square) {
+        auto* button = new ColourButton(this);
+        button->setGeometry(TwipsRect(BoardOriginTwips + SquarePitchTwips * SquareColumn(square),
+                                      BoardOriginTwips + SquarePitchTwips * SquareRow(square),
+                                      SquareSizeTwips, SquareSizeTwips));
+        button->setFont(squareFont);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, square] { Command1_Click(square); });
+        Command1.at(square) = button;
+        SetSquareCaption(square, QString());
+    }
+    // The designed captions are the starting position.
+    SetSquareCaption(27, WhiteCaption);
+    SetSquareCaption(28, BlackCaption);
+    SetSquareCaption(35, BlackCaption);
+    SetSquareCaption(36, WhiteCaption);
+
+    Command2 = new QPushButton(QStringLiteral("パス"), this);
+    Command2->setGeometry(TwipsRect(120, 5520, 2295, 375));
+    Command3 = new ColourButton(this);
+    Command3->setText(QStringLiteral("リセット"));
+    Command3->setGeometry(TwipsRect(2640, 5520, 2295, 375));
+    Command3->SetBackColor(ResetButtonColor);
+    Command4 = new QPushButton(QStringLiteral("終了"), this);
+    Command4->setGeometry(TwipsRect(120, 6000, 4815, 375));
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+
+    // Tab order as designed: the count boxes, the squares in index order, then the buttons.
+    QWidget* previous = Text1;
+    const auto chain = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    chain(Text2);
+    chain(Text3);
+    for (ColourButton* button : Command1) {
+        chain(button);
+    }
+    chain(Command2);
+    chain(Command3);
+    chain(Command4);
+}
+
+ColourButton* Form1::Square(int square) const
+{
+    CheckIndex("square", square, 0, SquareCount - 1);
+    return Command1.at(square);
+}
+
+QString Form1::SquareCaption(int square) const { return Square(square)->text(); }
+
+void Form1::SetSquareCaption(int square, const QString& caption)
+{
+    ColourButton* button = Square(square);
+    button->setText(caption);
+    button->setAccessibleName(SquareAccessibleName(square, caption));
+}
+
+quint32 Form1::SquareBackColor(int square) const { return Square(square)->BackColor(); }
+
+void Form1::SetSquareBackColor(int square, quint32 colour) { Square(square)->SetBackColor(colour); }
+
+void Form1::FocusSquare(int square) { Square(square)->setFocus(Qt::OtherFocusReason); }
+
+void Form1::ShowMessage(std::string_view text) { MsgBox(ToQString(text)); }
+
+void Form1::MsgBox(const QString& text) { messagePresenter_(text); }
+
+void Form1::EndProgram()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void Form1::SetMessagePresenter(MessagePresenter presenter) { messagePresenter_ = std::move(presenter); }
+
+void Form1::SetComputerRandom(RandomDraw random) { random_ = std::move(random); }
+
+void Form1::SetComputerPause(Pause pause) { pause_ = std::move(pause); }
+
+void Form1::ReadBoard()
+{
+    for (int square = 0; square < SquareCount; ++square) {
+        const QString caption = SquareCaption(square);
+        std::string_view cell = EmptyCell;
+        if (caption == BlackCaption) {
+            cell = BlackStone;
+        } else if (caption == WhiteCaption) {
+            cell = WhiteStone;
+        }
+        Game.Board(SquareColumn(square), SquareRow(square)) = cell;
+    }
+}
+
+void Form1::ShowBoard()
+{
+    for (int square = 0; square < SquareCount; ++square) {
+        SetSquareCaption(square, QString::fromStdString(Game.Board(SquareColumn(square), SquareRow(square))));
+    }
+}
+
+void Form1::RefreshTurn()
+{
+    ReadBoard();
+    for (int square = 0; square < SquareCount; ++square) {
+        SetSquareBackColor(square, ButtonFaceColor);
+    }
+
+    int CanMove = 0;
+    for (int square = 0; square < SquareCount; ++square) {
+        const int x = SquareColumn(square);
+        const int y = SquareRow(square);
+        if (Game.Board(x, y) != EmptyCell) {
+            continue;
+        }
+        Game.MoveFound = 0;
+        Game.FlipCount = 0;
+        Game.TryMove(x, y, TestMode, BlackStone, WhiteStone);
+        if (Game.MoveFound == 1) {
+            SetSquareBackColor(square, LegalColor);
+            SetSquareCaption(square, QString::number(Game.FlipCount));
+            CanMove = 1;
+        }
+    }
+
+    // The boxes are the only store of the counts: write them, then decide from what they say.
+    int black = 0;
+    int white = 0;
+    int empty = 0;
+    for (int square = 0; square < SquareCount; ++square) {
+        const std::string& cell = Game.Board(SquareColumn(square), SquareRow(square));
+        (cell == BlackStone ? black : cell == WhiteStone ? white : empty) += 1;
+    }
+    Text1->setText(QString::number(black));
+    Text2->setText(QString::number(white));
+    Text3->setText(QString::number(empty));
+    const int B = Text1->text().toInt();
+    const int W = Text2->text().toInt();
+    const int E = Text3->text().toInt();
+
+    // Passing is allowed when the person is stuck and the computer moved last, and at the start
+    // position, where the person may let the computer open.
+    constexpr int StartEmptySquares = 60;
+    Command2->setEnabled((E > 0 && CanMove == 0 && Game.ComputerPassed == 0) || E == StartEmptySquares);
+
+    if (E == 0 || (Game.ComputerPassed == 1 && CanMove == 0)) {
+        if (B > W) {
+            MsgBox(QStringLiteral("●の勝ちです。"));
+        } else if (B == W) {
+            MsgBox(QStringLiteral("引き分けです。"));
+        } else {
+            MsgBox(QStringLiteral("○の勝ちです。"));
+        }
+    }
+}
+
+void Form1::ComputerMove() { uragae::ComputerMove(Game, *this, random_, pause_); }
+
+void Form1::Form_Load()
+{
+    RefreshTurn();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Command1_Click(int index)
+{
+    ReadBoard();
+    const int x = SquareColumn(index);
+    const int y = SquareRow(index);
+    if (SquareBackColor(index) != LegalColor) {
+        return;
+    }
+    Game.TryMove(x, y, PlayMode, BlackStone, WhiteStone);
+    for (int square = 0; square < SquareCount; ++square) {
+        SetSquareBackColor(square, ButtonFaceColor);
+    }
+    ShowBoard();
+    // Qt paints only between events: paint now, or the person's move would first appear
+    // together with the computer's answer, after the pause meant to separate them.
+    repaint();
+    ComputerMove();
+    ShowBoard();
+    RefreshTurn();
+}
+
+void Form1::Command2_Click()
+{
+    ReadBoard();
+    ComputerMove();
+    ShowBoard();
+    RefreshTurn();
+}
+
+void Form1::Command3_Click()
+{
+    for (int y = 0; y < BoardSize; ++y) {
+        for (int x = 0; x < BoardSize; ++x) {
+            Game.Board(x, y) = EmptyCell;
+        }
+    }
+    Game.Board(3, 3) = WhiteStone;
+    Game.Board(4, 3) = BlackStone;
+    Game.Board(3, 4) = BlackStone;
+    Game.Board(4, 4) = WhiteStone;
+    ShowBoard();
+    RefreshTurn();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Command4_Click() { EndProgram(); }
+
+void Form1::showEvent(QShowEvent* event)
+{
+    // The load event: once, before the window first reaches the screen.
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    QWidget::showEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        for (int square = 0; square < SquareCount; ++square) {
+            if (watched == Command1.at(square)) {
+                return MoveSquareFocus(square, static_cast<QKeyEvent*>(event)->key());
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The arrow keys walk the focus across the board and stop at its edges; they never play.
+bool Form1::MoveSquareFocus(int square, int key)
+{
+    int x = SquareColumn(square);
+    int y = SquareRow(square);
+    switch (key) {
+    case Qt::Key_Left: x = std::max(x - 1, 0); break;
+    case Qt::Key_Right: x = std::min(x + 1, BoardSize - 1); break;
+    case Qt::Key_Up: y = std::max(y - 1, 0); break;
+    case Qt::Key_Down: y = std::min(y + 1, BoardSize - 1); break;
+    default: return false;
+    }
+    FocusSquare(SquareIndex(x, y));
+    return true;
+}
+
+}  // namespace uragae
