@@ -2,13 +2,14 @@
 // against a deliberately simple reference.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <iostream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "board_diagrams.h"
+#include "reference_rules.h"
+#include "test_seed.h"
 #include "rules/game_state.h"
 
 namespace uragae {
@@ -16,54 +17,12 @@ namespace {
 
 using testing::CountCells;
 using testing::DrawBoard;
-
-// The number of stones `own` would turn on (x, y), walked square by square to the edge with no
-// shortcuts: an independent statement of the rule.
-int ReferenceFlips(const BoardGrid& board, int x, int y, std::string_view own, std::string_view opp)
-{
-    int total = 0;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            if (dx == 0 && dy == 0) {
-                continue;
-            }
-            int run = 0;
-            int cx = x + dx;
-            int cy = y + dy;
-            while (cx >= 0 && cx < BoardSize && cy >= 0 && cy < BoardSize && board(cx, cy) == opp) {
-                ++run;
-                cx += dx;
-                cy += dy;
-            }
-            if (run > 0 && cx >= 0 && cx < BoardSize && cy >= 0 && cy < BoardSize &&
-                board(cx, cy) == own) {
-                total += run;
-            }
-        }
-    }
-    return total;
-}
-
-unsigned SeedFromEnvironment()
-{
-    if (const char* text = std::getenv("URAGAE_SEED")) {
-        return static_cast<unsigned>(std::stoul(text));
-    }
-    return 20261206U;
-}
-
-int GamesFromEnvironment(int fallback)
-{
-    if (const char* text = std::getenv("URAGAE_GAMES")) {
-        return std::stoi(text);
-    }
-    return fallback;
-}
+using testing::ReferenceFlips;
 
 TEST(RandomPlayout, EveryMoveOfThousandsOfGamesKeepsTheRules)
 {
-    const unsigned seed = SeedFromEnvironment();
-    const int games = GamesFromEnvironment(2000);
+    const unsigned seed = testing::SeedFromEnvironment(20261206U);
+    const int games = testing::CountFromEnvironment("URAGAE_GAMES", 2000);
     std::cout << "random playout: seed " << seed << ", " << games
               << " games (repeat with URAGAE_SEED=" << seed << ")\n";
     RecordProperty("seed", std::to_string(seed));

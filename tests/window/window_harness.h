@@ -1,0 +1,57 @@
+// A window set up for tests: messages recorded instead of shown, no pause, scripted draws.
+#pragma once
+
+#include <QString>
+
+#include <deque>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "rules/game_state.h"
+#include "window/form1.h"
+
+namespace uragae::testing {
+
+struct ScreenState {
+    std::vector<QString> captions;
+    std::vector<quint32> colours;
+    QString black;
+    QString white;
+    QString empty;
+    bool passEnabled = false;
+    bool operator==(const ScreenState& other) const = default;
+};
+
+class WindowHarness {
+public:
+    WindowHarness();
+
+    Form1& Window() { return *form_; }
+    // Shows the window (which runs its load) and makes it the active one, so focus can be seen.
+    void Show();
+
+    // Writes a diagram's stones into the square captions, as the program reads the board, and
+    // runs the refresh so the person's moves are marked.
+    void SetPosition(std::string_view diagram);
+
+    // Every later computer draw returns r (until Draw values queued by QueueDraws run out).
+    void QueueDraws(std::initializer_list<double> draws);
+    void SetDefaultDraw(double r) { defaultDraw_ = r; }
+
+    [[nodiscard]] BoardGrid BoardOnScreen() const;
+    [[nodiscard]] std::vector<int> MarkedSquares() const;
+    [[nodiscard]] ScreenState Screen() const;
+    [[nodiscard]] int FocusedSquare() const;  // -1 when no square has the focus
+
+    std::vector<QString> messages;
+
+private:
+    std::unique_ptr<Form1> form_;
+    std::deque<double> draws_;
+    double defaultDraw_ = 0.0;
+};
+
+QString ToQString(std::string_view text);
+
+}  // namespace uragae::testing
