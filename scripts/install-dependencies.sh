@@ -14,6 +14,8 @@ test_packages=(
     libgtest-dev libbenchmark-dev    # GoogleTest and Google Benchmark
     xvfb xauth xdotool imagemagick   # end-to-end test: a real X server, real input, real pixels
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
+    desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
+    dpkg-dev                         # cpack -G DEB reads shared-library dependencies with dpkg-shlibdeps
 )
 
 case "${1:-}" in

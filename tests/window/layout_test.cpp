@@ -64,6 +64,7 @@ TEST(Layout, CreatedWindowCarriesTheDesignedTextsAndStartingStones)
     EXPECT_EQ(form.Command4->text(), QStringLiteral("終了"));
     EXPECT_TRUE(form.Text1->text().isEmpty());
     EXPECT_TRUE(form.Text1->isReadOnly());
+    EXPECT_TRUE(form.windowIcon().availableSizes().contains(QSize(64, 64))) << "the desktop entry's icon";
 }
 
 TEST(Colours, ReadBackExactlyAsWrittenNotAsResolved)

@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <algorithm>
 #include <QMessageBox>
@@ -105,6 +106,11 @@ Form1::Form1(QWidget* parent)
 {
     InstallFontSubstitutions();
     setWindowTitle(QString::fromUtf8(WindowCaption));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1x%1/io.github.uragae.Uragae.png").arg(size));
+    }
+    setWindowIcon(icon);
     setFixedSize(TwipsRect(0, 0, ClientWidthTwips, ClientHeightTwips).size());
     CreateControls();
 }
