@@ -15,6 +15,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick   # end-to-end test: a real X server, real input, real pixels
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
     desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
+    clang-tidy clang-format          # static analysis and the layout check
     dpkg-dev                         # cpack -G DEB reads shared-library dependencies with dpkg-shlibdeps
 )
 

@@ -18,8 +18,7 @@ constexpr std::string_view Computer = WhiteStone;
 constexpr std::string_view Person = BlackStone;
 
 // Calls visit(x, y) for every empty square in row-major order.
-template <typename Visit>
-void ForEachEmptySquare(const GameState& game, Visit visit)
+template <typename Visit> void ForEachEmptySquare(const GameState& game, Visit visit)
 {
     for (int y = 0; y < BoardSize; ++y) {
         for (int x = 0; x < BoardSize; ++x) {
@@ -31,8 +30,7 @@ void ForEachEmptySquare(const GameState& game, Visit visit)
 }
 
 // Calls visit(x, y) for every empty corner in the order (0, 0), (7, 0), (0, 7), (7, 7).
-template <typename Visit>
-void ForEachEmptyCorner(const GameState& game, Visit visit)
+template <typename Visit> void ForEachEmptyCorner(const GameState& game, Visit visit)
 {
     for (int y = 0; y < BoardSize; y += LastCoordinate) {
         for (int x = 0; x < BoardSize; x += LastCoordinate) {
@@ -118,9 +116,8 @@ void ComputerMove(GameState& game, ComputerWindow& window, const RandomDraw& ran
             game.TryMove(x, y, PlayMode, Computer, Person);
             if (game.Board(x, y) == Computer) {
                 game.MoveFound = 0;
-                ForEachEmptySquare(game, [&](int x2, int y2) {
-                    game.TryMove(x2, y2, TestMode, Person, Computer);
-                });
+                ForEachEmptySquare(game,
+                                   [&](int x2, int y2) { game.TryMove(x2, y2, TestMode, Person, Computer); });
                 if (game.MoveFound == 0) {
                     append(0, x, y);
                 }

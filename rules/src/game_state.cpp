@@ -31,7 +31,14 @@ struct Direction {
     int dy;
 };
 constexpr std::array<Direction, 8> ScanOrder{{
-    {+1, 0}, {+1, +1}, {+1, -1}, {-1, 0}, {-1, +1}, {-1, -1}, {0, +1}, {0, -1},
+    {+1, 0},
+    {+1, +1},
+    {+1, -1},
+    {-1, 0},
+    {-1, +1},
+    {-1, -1},
+    {0, +1},
+    {0, -1},
 }};
 
 // A line needs the adjacent square and at least one more beyond it, so a direction is scanned
@@ -94,8 +101,8 @@ void GameState::TryMove(int x, int y, int mode, std::string_view own, std::strin
         } else if (direction.dx == 0) {
             ScanVertical(x, y, direction.dy, LimitFor(direction.dy), mode, own, opp);
         } else {
-            ScanDiagonal(x, y, direction.dx, direction.dy, LimitFor(direction.dx),
-                         LimitFor(direction.dy), mode, own, opp);
+            ScanDiagonal(x, y, direction.dx, direction.dy, LimitFor(direction.dx), LimitFor(direction.dy),
+                         mode, own, opp);
         }
     }
 }
@@ -118,8 +125,8 @@ void GameState::ScanDiagonal(int x, int y, int dx, int dy, int limitX, int limit
     ScanLine(x, y, dx, dy, limitX, limitY, mode, own, opp);
 }
 
-void GameState::ScanLine(int x, int y, int dx, int dy, int limitX, int limitY, int mode,
-                         std::string_view own, std::string_view opp)
+void GameState::ScanLine(int x, int y, int dx, int dy, int limitX, int limitY, int mode, std::string_view own,
+                         std::string_view opp)
 {
     CellOffset(x, y);
     if (Board(x + dx, y + dy) != opp) {

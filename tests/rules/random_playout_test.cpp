@@ -9,8 +9,8 @@
 
 #include "board_diagrams.h"
 #include "reference_rules.h"
-#include "test_seed.h"
 #include "rules/game_state.h"
+#include "test_seed.h"
 
 namespace uragae {
 namespace {
@@ -64,7 +64,8 @@ TEST(RandomPlayout, EveryMoveOfThousandsOfGamesKeepsTheRules)
                 ++passesInARow;
             } else {
                 passesInARow = 0;
-                const int square = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(random)];
+                const int square =
+                    legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(random)];
                 const int moverBefore = CountCells(state.Board, mover);
                 const int otherBefore = CountCells(state.Board, other);
                 state.MoveFound = 0;

@@ -272,7 +272,8 @@ TEST(EdgesAndCorners, EverySquareOfACrowdedBoardCanBeTestedAndPlayedWithoutLeavi
         if (state.Board(x, y) != EmptyCell) {
             continue;
         }
-        for (const auto& [own, opp] : {std::pair{BlackStone, WhiteStone}, std::pair{WhiteStone, BlackStone}}) {
+        for (const auto& [own, opp] :
+             {std::pair{BlackStone, WhiteStone}, std::pair{WhiteStone, BlackStone}}) {
             EXPECT_NO_THROW(state.TryMove(x, y, TestMode, own, opp)) << x << "," << y;
             EXPECT_NO_THROW(state.TryMove(x, y, PlayMode, own, opp)) << x << "," << y;
         }

@@ -286,7 +286,9 @@ TEST(LongRun, EveryStepOfManyGamesShowsAConsistentWindow)
               << " games (repeat with URAGAE_SEED=" << seed << ", size with URAGAE_WINDOW_GAMES)\n";
     RecordProperty("seed", std::to_string(seed));
     std::mt19937 random(seed);
-    const auto chance = [&random](double p) { return std::uniform_real_distribution<double>(0, 1)(random) < p; };
+    const auto chance = [&random](double p) {
+        return std::uniform_real_distribution<double>(0, 1)(random) < p;
+    };
     const auto pick = [&random](std::size_t size) {
         return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);
     };
@@ -340,9 +342,11 @@ TEST(LongRun, EveryStepOfManyGamesShowsAConsistentWindow)
         for (int square = 0; square < SquareCount; ++square) {
             const int x = SquareColumn(square);
             const int y = SquareRow(square);
-            const int flips = board(x, y) == EmptyCell ? testing::ReferenceFlips(board, x, y, BlackStone, WhiteStone) : 0;
+            const int flips =
+                board(x, y) == EmptyCell ? testing::ReferenceFlips(board, x, y, BlackStone, WhiteStone) : 0;
             personCanMove = personCanMove || flips > 0;
-            ASSERT_EQ(form.SquareBackColor(square), flips > 0 ? LegalColor : ButtonFaceColor) << "square " << square;
+            ASSERT_EQ(form.SquareBackColor(square), flips > 0 ? LegalColor : ButtonFaceColor)
+                << "square " << square;
             if (flips > 0) {
                 ASSERT_EQ(form.SquareCaption(square), QString::number(flips)) << "square " << square;
             }

@@ -83,7 +83,7 @@ TEST(ScreenReader, SquaresSayWhereTheyAreAndWhatTheyHold)
     const BoardGrid board = harness.BoardOnScreen();
     for (int square = 0; square < SquareCount; ++square) {
         const std::string& cell = board(SquareColumn(square), SquareRow(square));
-        const QString expected = cell == BlackStone ? QStringLiteral(" 黒")
+        const QString expected = cell == BlackStone   ? QStringLiteral(" 黒")
                                  : cell == WhiteStone ? QStringLiteral(" 白")
                                                       : QStringLiteral(" 空き");
         EXPECT_TRUE(AccessibleName(form.Command1.at(square)).contains(expected)) << "square " << square;

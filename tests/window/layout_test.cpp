@@ -108,7 +108,8 @@ TEST(Fonts, DesignedFacesResolveToJapaneseGothicFaces)
         return family.contains(QStringLiteral("IPA")) || family.contains(QStringLiteral("Noto Sans CJK")) ||
                family.contains(QStringLiteral("Noto Sans Mono CJK"));
     };
-    EXPECT_TRUE(isJapaneseGothic(form.Command1.at(0))) << QFontInfo(form.Command1.at(0)->font()).family().toStdString();
+    EXPECT_TRUE(isJapaneseGothic(form.Command1.at(0)))
+        << QFontInfo(form.Command1.at(0)->font()).family().toStdString();
     EXPECT_TRUE(isJapaneseGothic(form.Label2)) << QFontInfo(form.Label2->font()).family().toStdString();
     EXPECT_TRUE(isJapaneseGothic(form.Text1)) << QFontInfo(form.Text1->font()).family().toStdString();
     EXPECT_EQ(form.Command1.at(0)->font().pointSize(), 15);

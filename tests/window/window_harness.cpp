@@ -8,7 +8,10 @@
 
 namespace uragae::testing {
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 WindowHarness::WindowHarness() : form_(std::make_unique<Form1>())
 {
@@ -35,7 +38,8 @@ void WindowHarness::SetPosition(std::string_view diagram)
 {
     const BoardGrid board = ParseBoard(diagram);
     for (int square = 0; square < SquareCount; ++square) {
-        form_->SetSquareCaption(square, QString::fromStdString(board(SquareColumn(square), SquareRow(square))));
+        form_->SetSquareCaption(square,
+                                QString::fromStdString(board(SquareColumn(square), SquareRow(square))));
     }
     form_->RefreshTurn();
 }

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
-#include <algorithm>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace uragae {
 
@@ -34,7 +34,10 @@ constexpr int CountRowPointSize = 12;
 const QString BlackCaption = QString::fromUtf8(BlackStone.data(), static_cast<int>(BlackStone.size()));
 const QString WhiteCaption = QString::fromUtf8(WhiteStone.data(), static_cast<int>(WhiteStone.size()));
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QFont DesignFont(const char* family, int pointSize)
 {

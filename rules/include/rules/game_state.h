@@ -46,7 +46,7 @@ public:
     std::string& operator()(int x, int y, int slot);
     const std::string& operator()(int x, int y, int slot) const;
     BoardGrid& Slot(int slot);
-    const BoardGrid& Slot(int slot) const;
+    [[nodiscard]] const BoardGrid& Slot(int slot) const;
 
 private:
     std::array<BoardGrid, SnapshotSlotCount> slots_;
@@ -77,12 +77,12 @@ struct GameState {
                         std::string_view opp);
     void ScanVertical(int x, int y, int step, int limit, int mode, std::string_view own,
                       std::string_view opp);
-    void ScanDiagonal(int x, int y, int dx, int dy, int limitX, int limitY, int mode,
-                      std::string_view own, std::string_view opp);
+    void ScanDiagonal(int x, int y, int dx, int dy, int limitX, int limitY, int mode, std::string_view own,
+                      std::string_view opp);
 
 private:
-    void ScanLine(int x, int y, int dx, int dy, int limitX, int limitY, int mode,
-                  std::string_view own, std::string_view opp);
+    void ScanLine(int x, int y, int dx, int dy, int limitX, int limitY, int mode, std::string_view own,
+                  std::string_view opp);
 };
 
 }  // namespace uragae

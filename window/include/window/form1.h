@@ -34,12 +34,12 @@ public:
 
     // The controls, by their design names. The window owns them through Qt's parent links.
     std::array<ColourButton*, SquareCount> Command1{};
-    QPushButton* Command2 = nullptr;  // パス
+    QPushButton* Command2 = nullptr;   // パス
     ColourButton* Command3 = nullptr;  // リセット
-    QPushButton* Command4 = nullptr;  // 終了
-    QLineEdit* Text1 = nullptr;  // "●" stones
-    QLineEdit* Text2 = nullptr;  // "○" stones
-    QLineEdit* Text3 = nullptr;  // empty squares
+    QPushButton* Command4 = nullptr;   // 終了
+    QLineEdit* Text1 = nullptr;        // "●" stones
+    QLineEdit* Text2 = nullptr;        // "○" stones
+    QLineEdit* Text3 = nullptr;        // empty squares
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
