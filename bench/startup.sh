@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts the game and the bare window alternately, each quitting at its first paint, and prints
+# wall time and peak memory for each run, their medians (min, max) and the ratio game / bare.
+# Usage: bench/startup.sh [BUILD_DIR (default build/release)] [RUNS (default 15)]
+# Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise (e.g. xcb under xvfb-run).
+set -euo pipefail
+build=${1:-build/release}
+runs=${2:-15}
+game="$build/bench/game_first_paint"
+bare="$build/bench/bare_window"
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+for program in "$game" "$bare"; do
+    [ -x "$program" ] || { echo "missing $program: build the release preset first" >&2; exit 1; }
+done
+
+measure() {  # prints "seconds kilobytes"
+    /usr/bin/time -f '%e %M' -o /tmp/uragae-startup.$$ "$1" > /dev/null 2>&1
+    cat /tmp/uragae-startup.$$
+}
+"$game" > /dev/null 2>&1; "$bare" > /dev/null 2>&1   # warm the file cache once
+
+game_times=() game_memory=() bare_times=() bare_memory=()
+for ((run = 1; run <= runs; run++)); do
+    read -r seconds kilobytes < <(measure "$game"); game_times+=("$seconds"); game_memory+=("$kilobytes")
+    read -r seconds kilobytes < <(measure "$bare"); bare_times+=("$seconds"); bare_memory+=("$kilobytes")
+    printf 'run %2d: game %ss %sKB   bare %ss %sKB\n' "$run" "${game_times[-1]}" "${game_memory[-1]}" \
+        "${bare_times[-1]}" "${bare_memory[-1]}"
+done
+rm -f /tmp/uragae-startup.$$
+
+summary() {  # median (min, max) of the arguments
+    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END {
+        m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%g (%g, %g)", m, v[1], v[NR] }'
+}
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+echo "platform: $QT_QPA_PLATFORM, $runs runs each"
+echo "start-up to first paint and exit, seconds: game $(summary "${game_times[@]}")  bare $(summary "${bare_times[@]}")"
+echo "peak memory, KB:                          game $(summary "${game_memory[@]}")  bare $(summary "${bare_memory[@]}")"
+awk -v g="$(median "${game_times[@]}")" -v b="$(median "${bare_times[@]}")" \
+    -v gm="$(median "${game_memory[@]}")" -v bm="$(median "${bare_memory[@]}")" \
+    'BEGIN { printf "ratio game / bare: time %.3f, memory %.3f\n", g / b, gm / bm }'
+
+executable="$build/window/ウラガエ"
+if [ -x "$executable" ]; then
+    stripped=$(mktemp)
+    strip -o "$stripped" "$executable"
+    echo "executable: $(stat -c %s "$executable") bytes, stripped $(stat -c %s "$stripped") bytes"
+    rm -f "$stripped"
+fi

@@ -1,0 +1,33 @@
+// Starts ウラガエ: one window, no command line, files or settings.
+#include "window/run_game.h"
+
+#include <QApplication>
+
+#include <array>
+#include <string>
+
+#include "window/form1.h"
+
+namespace uragae {
+
+int RunGame(const std::function<void(Form1&)>& beforeShow)
+{
+    // Qt gets no arguments of the program's, so none of its own options can be passed in either;
+    // the platform's environment variables still apply.
+    static int argumentCount = 1;
+    static std::string programName = "uragae";
+    static std::array<char*, 2> arguments{programName.data(), nullptr};
+    const QApplication application(argumentCount, arguments.data());
+    QApplication::setApplicationName(QString::fromUtf8(ProgramTitle));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(ApplicationId));
+
+    Form1 window;
+    if (beforeShow) {
+        beforeShow(window);
+    }
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace uragae
