@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cmath>
 #include <random>
 
@@ -73,8 +74,9 @@ double DrawReseededFromClock()
 void CountOutPause()
 {
     // volatile keeps every pass of the count: the optimiser may not fold the loop away.
+    // From 0 to PauseCount inclusive: PauseCount + 1 passes.
     volatile double counter = 0;
-    while (counter < PauseCount) {
+    while (counter <= PauseCount) {
         counter = counter + 1;
     }
 }
@@ -132,11 +134,19 @@ void ComputerMove(GameState& game, ComputerWindow& window, const RandomDraw& ran
             game.TryMove(x, y, PlayMode, Computer, Person);
             if (game.Board(x, y) == Computer) {
                 CornerFlags = {0, 0, 0};
+                // The reply search always starts from this same position and only ever raises
+                // flags, so running it again for a second open corner could change nothing: it
+                // runs once, for the first corner the person cannot take.
+                bool repliesSearched = false;
                 ForEachEmptyCorner(game, [&](int cx, int cy) {
                     if (CanPlay(game, cx, cy, Person, Computer)) {
                         CornerFlags.at(0) = 1;
                         return;
                     }
+                    if (repliesSearched) {
+                        return;
+                    }
+                    repliesSearched = true;
                     // Every reply of the person, and whether the computer could then take each
                     // corner still empty.
                     ForEachEmptySquare(game, [&](int rx, int ry) {
