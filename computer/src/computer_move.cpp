@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <random>
 
 namespace uragae {
