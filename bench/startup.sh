@@ -13,9 +13,11 @@ for program in "$game" "$bare"; do
     [ -x "$program" ] || { echo "missing $program: build the release preset first" >&2; exit 1; }
 done
 
-measure() {  # prints "seconds kilobytes"
-    /usr/bin/time -f '%e %M' -o /tmp/uragae-startup.$$ "$1" > /dev/null 2>&1
-    cat /tmp/uragae-startup.$$
+measure() {  # prints "seconds kilobytes": wall clock to the microsecond, peak resident memory
+    local start=$EPOCHREALTIME
+    /usr/bin/time -f '%M' -o /tmp/uragae-startup.$$ "$1" > /dev/null 2>&1
+    local end=$EPOCHREALTIME
+    echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f", e - s }') $(cat /tmp/uragae-startup.$$)"
 }
 "$game" > /dev/null 2>&1; "$bare" > /dev/null 2>&1   # warm the file cache once
 
