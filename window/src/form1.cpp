@@ -113,7 +113,8 @@ Form1::Form1(QWidget* parent)
     // Title bars and task switchers use the small sizes; the larger ones, which would cost the
     // start-up more to decode than all the rest, come from the installed icon theme.
     for (const int size : {16, 24, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/icons/%1x%1/io.github.uragae.Uragae.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/icons/%1x%1/io.github.uragae.Uragae.png").arg(size),
+                     QSize(size, size));
     }
     setWindowIcon(icon);
     setFixedSize(TwipsRect(0, 0, ClientWidthTwips, ClientHeightTwips).size());
