@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <iostream>
 #include <memory>
 #include <stdexcept>
 
@@ -108,6 +109,11 @@ TEST(Fonts, DesignedFacesResolveToJapaneseGothicFaces)
         return family.contains(QStringLiteral("IPA")) || family.contains(QStringLiteral("Noto Sans CJK")) ||
                family.contains(QStringLiteral("Noto Sans Mono CJK"));
     };
+    for (const QWidget* widget :
+         std::initializer_list<const QWidget*>{form.Command1.at(0), form.Label2, form.Text1}) {
+        std::cout << widget->font().family().toStdString() << " resolves to "
+                  << QFontInfo(widget->font()).family().toStdString() << "\n";
+    }
     EXPECT_TRUE(isJapaneseGothic(form.Command1.at(0)))
         << QFontInfo(form.Command1.at(0)->font()).family().toStdString();
     EXPECT_TRUE(isJapaneseGothic(form.Label2)) << QFontInfo(form.Label2->font()).family().toStdString();
