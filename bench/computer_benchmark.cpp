@@ -2,39 +2,13 @@
 // and how long the pause itself lasts.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "computer/computer_move.h"
+#include "counting_new.h"
 #include "rules/game_state.h"
-
-// The allocation count needs a replaced global operator new, which can only sit on malloc and
-// free and only report through globals.
-// NOLINTBEGIN(cppcoreguidelines-avoid-non-const-global-variables, cppcoreguidelines-no-malloc)
-namespace {
-bool countingAllocations = false;
-long long allocationCount = 0;
-}  // namespace
-
-// All three are kept out of line: once inlined next to each other, GCC takes malloc() and
-// free() behind them for a mismatched pair.
-[[gnu::noinline]] void* operator new(std::size_t size)
-{
-    if (countingAllocations) {
-        ++allocationCount;
-    }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t /*size*/) noexcept { std::free(memory); }
-// NOLINTEND(cppcoreguidelines-avoid-non-const-global-variables, cppcoreguidelines-no-malloc)
 
 namespace uragae {
 namespace {
@@ -126,11 +100,11 @@ void ComputerMoveFrom(benchmark::State& state, std::string_view diagram)
     long long allocations = 0;
     for (auto _ : state) {
         GameState game = prepared;
-        allocationCount = 0;
-        countingAllocations = true;
+        testing::allocationCount = 0;
+        testing::countingAllocations = true;
         ComputerMove(game, window, draw, noPause);
-        countingAllocations = false;
-        allocations += allocationCount;
+        testing::countingAllocations = false;
+        allocations += testing::allocationCount;
         benchmark::DoNotOptimize(game);
         benchmark::ClobberMemory();
     }

@@ -8,8 +8,11 @@ cd "$source_dir"
 mapfile -t files < <(find rules computer window bench tests -name '*.cpp' | LC_ALL=C sort)
 echo "clang-tidy over ${#files[@]} files"
 # Two at a time: the machines have two cores.
-if printf '%s\0' "${files[@]}" | xargs -0 -n 1 -P 2 "$tidy" --quiet -p "$build_dir" 2>&1 | grep -E 'warning:|error:'; then
-    echo "clang-tidy: findings above"
+findings=$(printf '%s\0' "${files[@]}" | xargs -0 -n 1 -P 2 "$tidy" --quiet -p "$build_dir" 2>&1 |
+    grep -E 'warning:|error:' || true)
+if [ -n "$findings" ]; then
+    echo "$findings"
+    echo "clang-tidy: $(echo "$findings" | wc -l) findings"
     exit 1
 fi
 echo "clang-tidy: no findings"

@@ -2,30 +2,9 @@
 // move; none of that may touch the heap.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
 #include "board_diagrams.h"
+#include "counting_new.h"
 #include "rules/game_state.h"
-
-namespace {
-bool countingAllocations = false;
-int allocationCount = 0;
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    if (countingAllocations) {
-        ++allocationCount;
-    }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t /*size*/) noexcept { std::free(memory); }
 
 namespace uragae {
 namespace {
@@ -33,7 +12,7 @@ namespace {
 TEST(Allocation, SaveTryAndRestoreNeverAllocate)
 {
     GameState state = testing::StateWith(testing::MidgameDiagram);
-    countingAllocations = true;
+    testing::countingAllocations = true;
     for (int square = 0; square < SquareCount; ++square) {
         const int x = SquareColumn(square);
         const int y = SquareRow(square);
@@ -48,8 +27,8 @@ TEST(Allocation, SaveTryAndRestoreNeverAllocate)
         state.RestoreBoard(2);
         state.RestoreBoard(1);
     }
-    countingAllocations = false;
-    EXPECT_EQ(allocationCount, 0);
+    testing::countingAllocations = false;
+    EXPECT_EQ(testing::allocationCount, 0);
 }
 
 }  // namespace
