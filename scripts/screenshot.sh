@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Takes the README's picture of ウラガエ with a game just begun. To regenerate it, build the release
+# preset and run, from anywhere:   scripts/screenshot.sh [EXECUTABLE] [OUTPUT.png]
+# (defaults: build/release/window/ウラガエ and docs/screenshot.png in the repository). It builds
+# nothing and needs xvfb-run, xdotool and ImageMagick. The computer's answer is random, so each run's
+# picture may differ.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+exe=$(realpath "${1:-$root/build/release/window/ウラガエ}")
+out=$(realpath -m "${2:-$root/docs/screenshot.png}")
+[[ -x $exe ]] || { echo "screenshot: no executable at $exe (build the release preset first)" >&2; exit 1; }
+
+# Run the rest in a private X server of its own, whatever display the caller has.
+if [[ -z ${URAGAE_SCREENSHOT_IN_XVFB:-} ]]; then
+    URAGAE_SCREENSHOT_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$exe" "$out"
+fi
+
+export QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR  # the picture is of the window at its designed size
+work=$(mktemp -d)
+"$exe" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+
+# Polls a command for up to 20 s.
+wait_for() {
+    local what=$1 deadline=$((SECONDS + 20))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || { echo "screenshot: timed out waiting for $what" >&2; exit 1; }
+        sleep 0.05
+    done
+}
+
+main_window() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver' | head -n 1); [[ -n $win ]]; }
+wait_for "the window" main_window
+
+# The light green squares are where the person may play; one pixel near each square's corner tells.
+green_format=""
+for ((i = 0; i < 64; i++)); do
+    green_format+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"
+done
+greens() {
+    import -window "$win" "$work/now.png"
+    convert "$work/now.png" -format "$green_format" info: | awk '$0 == "srgb(128,255,128)" { printf "%d ", NR - 1 }'
+}
+count() { convert "$work/now.png" -crop 41x25+240+336 +repage rgb:- | md5sum; }  # the empty squares' count
+
+started() { [[ $(greens) == "19 26 37 44 " ]]; }
+wait_for "the start position" started
+before=$(count)
+
+# Play square 19; the computer answers in the same click. Then park the pointer on the margin.
+xdotool mousemove --window "$win" 148 108 click 1 mousemove --window "$win" 2 2
+answered() { [[ -n $(greens) && $(count) != "$before" ]]; }
+wait_for "the computer's answer" answered
+
+# A fresh picture, so that nothing of the answer's repaint can be missing from it; no date chunks,
+# so an unchanged picture makes an unchanged file.
+import -window "$win" "$work/final.png"
+mkdir -p "$(dirname "$out")"
+convert "$work/final.png" -strip "$out"
+echo "screenshot: wrote $out"
