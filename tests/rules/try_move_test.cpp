@@ -109,22 +109,6 @@ TEST(LinesFound, ShortAndLongLineTogetherTurnFourAndChangeFiveCells)
     )")) << DrawBoard(state.Board);
 }
 
-TEST(LinesFound, WorkForWhiteAgainstBlackJustTheSame)
-{
-    GameState state = StateWith(StartDiagram);
-    std::vector<std::pair<int, int>> legal;
-    for (int y = 0; y < BoardSize; ++y) {
-        for (int x = 0; x < BoardSize; ++x) {
-            if (state.Board(x, y) == EmptyCell &&
-                TestSquare(state, x, y, WhiteStone, BlackStone).moveFound == 1) {
-                legal.emplace_back(x, y);
-            }
-        }
-    }
-    const std::vector<std::pair<int, int>> expected{{4, 2}, {5, 3}, {2, 4}, {3, 5}};
-    EXPECT_EQ(legal, expected);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Which runs are not lines
 
@@ -235,49 +219,6 @@ TEST(EdgesAndCorners, CornerAnchorTurnsItsThreeDirections)
         ........
         ........
     )")) << DrawBoard(state.Board);
-}
-
-TEST(EdgesAndCorners, OppositeCornerAnchorTurnsItsThreeDirections)
-{
-    GameState state = StateWith(R"(
-        ........
-        ........
-        ........
-        ........
-        .......B
-        .....B.W
-        ......WW
-        ....BWW.
-    )");
-    EXPECT_EQ(TestSquare(state, 7, 7, BlackStone, WhiteStone).flipCount, 5);
-}
-
-TEST(EdgesAndCorners, EverySquareOfACrowdedBoardCanBeTestedAndPlayedWithoutLeavingTheBoard)
-{
-    const BoardGrid crowded = ParseBoard(R"(
-        .WWWWWW.
-        W.WBBW.W
-        WW.WW.WW
-        WBW..WBW
-        WBW..WBW
-        WW.WW.WW
-        W.WBBW.W
-        .WWWWWW.
-    )");
-    for (int square = 0; square < SquareCount; ++square) {
-        const int x = SquareColumn(square);
-        const int y = SquareRow(square);
-        GameState state;
-        state.Board = crowded;
-        if (state.Board(x, y) != EmptyCell) {
-            continue;
-        }
-        for (const auto& [own, opp] :
-             {std::pair{BlackStone, WhiteStone}, std::pair{WhiteStone, BlackStone}}) {
-            EXPECT_NO_THROW(state.TryMove(x, y, TestMode, own, opp)) << x << "," << y;
-            EXPECT_NO_THROW(state.TryMove(x, y, PlayMode, own, opp)) << x << "," << y;
-        }
-    }
 }
 
 // ---------------------------------------------------------------------------------------------
