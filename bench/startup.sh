@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the game and the bare window alternately, each quitting at its first paint, and prints
-# wall time and peak memory for each run, their medians (min, max) and the ratio game / bare.
+# Starts the game, the bare window and the bare window with the game's Japanese text in turn,
+# each quitting at its first paint, and prints wall time and peak memory for each run, their
+# medians (min, max) and the ratios to the bare window.
 # Usage: bench/startup.sh [BUILD_DIR (default build/release)] [RUNS (default 15)]
 # Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise (e.g. xcb under xvfb-run).
 set -euo pipefail
@@ -15,18 +16,19 @@ done
 
 measure() {  # prints "seconds kilobytes": wall clock to the microsecond, peak resident memory
     local start=$EPOCHREALTIME
-    /usr/bin/time -f '%M' -o /tmp/uragae-startup.$$ "$1" > /dev/null 2>&1
+    /usr/bin/time -f '%M' -o /tmp/uragae-startup.$$ "$@" > /dev/null 2>&1
     local end=$EPOCHREALTIME
     echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f", e - s }') $(cat /tmp/uragae-startup.$$)"
 }
 "$game" > /dev/null 2>&1; "$bare" > /dev/null 2>&1   # warm the file cache once
 
-game_times=() game_memory=() bare_times=() bare_memory=()
+game_times=() game_memory=() bare_times=() bare_memory=() text_times=() text_memory=()
 for ((run = 1; run <= runs; run++)); do
     read -r seconds kilobytes < <(measure "$game"); game_times+=("$seconds"); game_memory+=("$kilobytes")
     read -r seconds kilobytes < <(measure "$bare"); bare_times+=("$seconds"); bare_memory+=("$kilobytes")
-    printf 'run %2d: game %ss %sKB   bare %ss %sKB\n' "$run" "${game_times[-1]}" "${game_memory[-1]}" \
-        "${bare_times[-1]}" "${bare_memory[-1]}"
+    read -r seconds kilobytes < <(measure "$bare" --japanese); text_times+=("$seconds"); text_memory+=("$kilobytes")
+    printf 'run %2d: game %ss %sKB   bare %ss %sKB   bare+text %ss %sKB\n' "$run" "${game_times[-1]}" \
+        "${game_memory[-1]}" "${bare_times[-1]}" "${bare_memory[-1]}" "${text_times[-1]}" "${text_memory[-1]}"
 done
 rm -f /tmp/uragae-startup.$$
 
@@ -37,11 +39,13 @@ summary() {  # median (min, max) of the arguments
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 echo "platform: $QT_QPA_PLATFORM, $runs runs each"
-echo "start-up to first paint and exit, seconds: game $(summary "${game_times[@]}")  bare $(summary "${bare_times[@]}")"
-echo "peak memory, KB:                          game $(summary "${game_memory[@]}")  bare $(summary "${bare_memory[@]}")"
-awk -v g="$(median "${game_times[@]}")" -v b="$(median "${bare_times[@]}")" \
-    -v gm="$(median "${game_memory[@]}")" -v bm="$(median "${bare_memory[@]}")" \
-    'BEGIN { printf "ratio game / bare: time %.3f, memory %.3f\n", g / b, gm / bm }'
+echo "start-up to first paint and exit, seconds (median (min, max)):"
+echo "  game $(summary "${game_times[@]}")  bare $(summary "${bare_times[@]}")  bare+text $(summary "${text_times[@]}")"
+echo "peak memory, KB (median (min, max)):"
+echo "  game $(summary "${game_memory[@]}")  bare $(summary "${bare_memory[@]}")  bare+text $(summary "${text_memory[@]}")"
+awk -v g="$(median "${game_times[@]}")" -v b="$(median "${bare_times[@]}")" -v t="$(median "${text_times[@]}")" \
+    -v gm="$(median "${game_memory[@]}")" -v bm="$(median "${bare_memory[@]}")" -v tm="$(median "${text_memory[@]}")" \
+    'BEGIN { printf "ratio to bare: game time %.3f, memory %.3f;  bare+text time %.3f, memory %.3f\n", g / b, gm / bm, t / b, tm / bm }'
 
 executable="$build/window/ウラガエ"
 if [ -x "$executable" ]; then
