@@ -10,13 +10,15 @@
 #include <QWidget>
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "quit_on_first_paint.h"
 
 int main(int argc, char** argv)
 {
-    const bool japanese = argc > 1 && std::string_view(argv[1]) == "--japanese";
+    const std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+    const bool japanese = arguments.size() > 1 && std::string_view(arguments[1]) == "--japanese";
     const QApplication application(argc, argv);
     const auto text = [japanese](const char* latin, const char* japaneseText) {
         return QString::fromUtf8(japanese ? japaneseText : latin);
