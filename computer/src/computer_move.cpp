@@ -14,7 +14,6 @@ namespace uragae {
 namespace {
 
 constexpr int ClassTotal = 5;
-constexpr int LastCoordinate = BoardSize - 1;
 constexpr std::string_view Computer = WhiteStone;
 constexpr std::string_view Person = BlackStone;
 
@@ -74,7 +73,7 @@ double DrawReseededFromClock()
 void CountOutPause()
 {
     // volatile keeps every pass of the count: the optimiser may not fold the loop away.
-    // From 0 to PauseCount inclusive: PauseCount + 1 passes.
+    // A double, as the pause was designed, from 0 to PauseCount inclusive: PauseCount + 1 passes.
     volatile double counter = 0;
     while (counter <= PauseCount) {
         counter = counter + 1;
@@ -83,8 +82,14 @@ void CountOutPause()
 
 int PickIndex(double r, int count)
 {
-    const int index = static_cast<int>(std::floor(r * count));
-    return std::clamp(index, 0, count - 1);
+    CheckIndex("class size", count, 1, SquareCount);
+    // Held inside the range before the conversion, so no draw (not even NaN or infinity from a
+    // replaced random source) can make an out-of-range or undefined index.
+    const double scaled = std::floor(r * count);
+    if (!(scaled >= 0)) {
+        return 0;
+    }
+    return scaled >= count ? count - 1 : static_cast<int>(scaled);
 }
 
 void ComputerMove(GameState& game, ComputerWindow& window, const RandomDraw& random, const Pause& pause)

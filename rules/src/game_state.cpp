@@ -16,8 +16,6 @@ void CheckIndex(std::string_view what, int value, int first, int last)
 
 namespace {
 
-constexpr int LastCoordinate = BoardSize - 1;
-
 int CellOffset(int x, int y)
 {
     CheckIndex("x", x, 0, LastCoordinate);
@@ -128,7 +126,6 @@ void GameState::ScanDiagonal(int x, int y, int dx, int dy, int limitX, int limit
 void GameState::ScanLine(int x, int y, int dx, int dy, int limitX, int limitY, int mode, std::string_view own,
                          std::string_view opp)
 {
-    CellOffset(x, y);
     if (Board(x + dx, y + dy) != opp) {
         return;
     }

@@ -67,6 +67,27 @@ TEST_F(KeyboardPlay, SpacePlaysTheFocusedMarkedSquare)
     EXPECT_EQ(harness.Window().Text3->text(), QStringLiteral("58")) << "and the computer answered";
 }
 
+TEST_F(KeyboardPlay, FocusLeavesADisabledPassButtonForTheCountsNotForReset)
+{
+    // Neither side can move: passing makes the computer pass too, and the game ends.
+    harness.SetPosition(R"(
+        BBBBBBBB
+        BBBBBBBB
+        BBBB....
+        ........
+        ........
+        ....WWWW
+        WWWWWWWW
+        WWWWWWWW
+    )");
+    Form1& form = harness.Window();
+    form.Command2->setFocus();
+    QTest::keyClick(form.Command2, Qt::Key_Space);
+    ASSERT_EQ(harness.messages.size(), 2U) << "the computer's pass, then the result";
+    EXPECT_FALSE(form.Command2->isEnabled());
+    EXPECT_TRUE(form.Text1->hasFocus()) << "a second Space must not reach リセット and wipe the final board";
+}
+
 TEST(ScreenReader, SquaresSayWhereTheyAreAndWhatTheyHold)
 {
     WindowHarness harness;

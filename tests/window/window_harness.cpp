@@ -8,14 +8,14 @@
 
 namespace uragae::testing {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 WindowHarness::WindowHarness() : form_(std::make_unique<Form1>())
 {
-    form_->SetMessagePresenter([this](const QString& text) { messages.push_back(text); });
+    form_->SetMessagePresenter([this](const QString& text) {
+        messages.push_back(text);
+        if (onMessage) {
+            onMessage(text);
+        }
+    });
     form_->SetComputerPause([] {});
     form_->SetComputerRandom([this] {
         if (draws_.empty()) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -45,13 +46,13 @@ public:
     [[nodiscard]] int FocusedSquare() const;  // -1 when no square has the focus
 
     std::vector<QString> messages;
+    // Called as each message is shown, while the window is as the person sees it then.
+    std::function<void(const QString&)> onMessage;
 
 private:
     std::unique_ptr<Form1> form_;
     std::deque<double> draws_;
     double defaultDraw_ = 0.0;
 };
-
-QString ToQString(std::string_view text);
 
 }  // namespace uragae::testing

@@ -31,13 +31,8 @@ constexpr auto FixedPitchFace = "ＭＳ ゴシック";
 constexpr int SquarePointSize = 15;
 constexpr int CountRowPointSize = 12;
 
-const QString BlackCaption = QString::fromUtf8(BlackStone.data(), static_cast<int>(BlackStone.size()));
-const QString WhiteCaption = QString::fromUtf8(WhiteStone.data(), static_cast<int>(WhiteStone.size()));
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+const QString BlackCaption = ToQString(BlackStone);
+const QString WhiteCaption = ToQString(WhiteStone);
 
 QFont DesignFont(const char* family, int pointSize)
 {
@@ -72,6 +67,11 @@ QLineEdit* MakeCountBox(QWidget* parent, QRect geometry, const char* accessibleN
 }
 
 }  // namespace
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 void InstallFontSubstitutions()
 {
@@ -196,6 +196,13 @@ quint32 Form1::SquareBackColor(int square) const { return Square(square)->BackCo
 
 void Form1::SetSquareBackColor(int square, quint32 colour) { Square(square)->SetBackColor(colour); }
 
+void Form1::PaintAllSquares(quint32 colour)
+{
+    for (int square = 0; square < SquareCount; ++square) {
+        SetSquareBackColor(square, colour);
+    }
+}
+
 void Form1::FocusSquare(int square) { Square(square)->setFocus(Qt::OtherFocusReason); }
 
 void Form1::ShowMessage(std::string_view text) { MsgBox(ToQString(text)); }
@@ -238,9 +245,7 @@ void Form1::ShowBoard()
 void Form1::RefreshTurn()
 {
     ReadBoard();
-    for (int square = 0; square < SquareCount; ++square) {
-        SetSquareBackColor(square, ButtonFaceColor);
-    }
+    PaintAllSquares(ButtonFaceColor);
 
     int CanMove = 0;
     for (int square = 0; square < SquareCount; ++square) {
@@ -265,7 +270,13 @@ void Form1::RefreshTurn()
     int empty = 0;
     for (int square = 0; square < SquareCount; ++square) {
         const std::string& cell = Game.Board(SquareColumn(square), SquareRow(square));
-        (cell == BlackStone ? black : cell == WhiteStone ? white : empty) += 1;
+        if (cell == BlackStone) {
+            ++black;
+        } else if (cell == WhiteStone) {
+            ++white;
+        } else {
+            ++empty;
+        }
     }
     Text1->setText(QString::number(black));
     Text2->setText(QString::number(white));
@@ -277,7 +288,13 @@ void Form1::RefreshTurn()
     // Passing is allowed when the person is stuck and the computer moved last, and at the start
     // position, where the person may let the computer open.
     constexpr int StartEmptySquares = 60;
-    Command2->setEnabled((E > 0 && CanMove == 0 && Game.ComputerPassed == 0) || E == StartEmptySquares);
+    const bool mayPass = (E > 0 && CanMove == 0 && Game.ComputerPassed == 0) || E == StartEmptySquares;
+    if (!mayPass && Command2->hasFocus()) {
+        // Qt would hand the focus of a disabled button to the next one, リセット, where the next
+        // Space would wipe the final board; the count box is where the focus rests instead.
+        Text1->setFocus(Qt::OtherFocusReason);
+    }
+    Command2->setEnabled(mayPass);
 
     if (E == 0 || (Game.ComputerPassed == 1 && CanMove == 0)) {
         if (B > W) {
@@ -307,9 +324,7 @@ void Form1::Command1_Click(int index)
         return;
     }
     Game.TryMove(x, y, PlayMode, BlackStone, WhiteStone);
-    for (int square = 0; square < SquareCount; ++square) {
-        SetSquareBackColor(square, ButtonFaceColor);
-    }
+    PaintAllSquares(ButtonFaceColor);
     ShowBoard();
     // Qt paints only between events: paint now, or the person's move would first appear
     // together with the computer's answer, after the pause meant to separate them.

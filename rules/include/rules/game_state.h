@@ -12,6 +12,7 @@ inline constexpr std::string_view WhiteStone = "○";  // the computer
 inline constexpr std::string_view EmptyCell = "";
 
 inline constexpr int BoardSize = 8;
+inline constexpr int LastCoordinate = BoardSize - 1;
 inline constexpr int SquareCount = BoardSize * BoardSize;
 inline constexpr int SnapshotSlotCount = 3;
 
@@ -55,7 +56,8 @@ private:
 // The game's state as the window owns it. Results are reported through MoveFound and FlipCount
 // rather than returned: a test raises MoveFound to 1 and adds to FlipCount, and never lowers
 // either, so each caller clears them before a test it wants to read.
-struct GameState {
+class GameState {
+public:
     BoardGrid Board;
     SnapshotStore Snapshots;
     int MoveFound = 0;
@@ -71,16 +73,16 @@ struct GameState {
     // it turned at least one line, so afterwards Board(x, y) == own exactly when it was legal.
     void TryMove(int x, int y, int mode, std::string_view own, std::string_view opp);
 
-    // The three one-direction scans; TryMove calls them only where two or more squares lie beyond
-    // the anchor, so the walk's first square is always on the board.
+private:
+    // The three one-direction scans. Only TryMove calls them, and only where two or more squares
+    // lie beyond the anchor, so each walk's first square is on the board.
     void ScanHorizontal(int x, int y, int step, int limit, int mode, std::string_view own,
                         std::string_view opp);
     void ScanVertical(int x, int y, int step, int limit, int mode, std::string_view own,
                       std::string_view opp);
     void ScanDiagonal(int x, int y, int dx, int dy, int limitX, int limitY, int mode, std::string_view own,
                       std::string_view opp);
-
-private:
+    // Their shared walk: one direction, stopping when either coordinate passes its limit.
     void ScanLine(int x, int y, int dx, int dy, int limitX, int limitY, int mode, std::string_view own,
                   std::string_view opp);
 };

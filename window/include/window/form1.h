@@ -20,6 +20,9 @@ inline constexpr auto ProgramTitle = "ウラガエ";
 inline constexpr auto WindowCaption = "ウラガエ ver.1.7";
 inline constexpr auto ApplicationId = "io.github.uragae.Uragae";
 
+// A glyph or message of the game as Qt text.
+QString ToQString(std::string_view text);
+
 // The accessible name of a square: where it is (a1..h8) and what it holds.
 QString SquareAccessibleName(int square, const QString& caption);
 
@@ -83,6 +86,7 @@ protected:
 
 private:
     [[nodiscard]] ColourButton* Square(int square) const;
+    void PaintAllSquares(quint32 colour);
     void CreateControls();
     bool MoveSquareFocus(int square, int key);
 
