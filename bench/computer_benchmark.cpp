@@ -2,28 +2,16 @@
 // and how long the pause itself lasts.
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "board_diagrams.h"
 #include "computer/computer_move.h"
 #include "counting_new.h"
 #include "rules/game_state.h"
 
 namespace uragae {
 namespace {
-
-// The opening position.
-constexpr std::string_view StartPosition = R"(
-    ........
-    ........
-    ........
-    ...WB...
-    ...BW...
-    ........
-    ........
-    ........
-)";
 
 // The look-ahead's heaviest case: 30 legal moves for "○", no corner open to either side and no
 // move that shuts "●" out; no candidate opens a corner to "●" either, so each of the 30 runs
@@ -51,24 +39,6 @@ constexpr std::string_view LatePosition = R"(
     .WWWBWWW
 )";
 
-GameState StateWith(std::string_view diagram)
-{
-    GameState game;
-    int cell = 0;
-    for (const char symbol : diagram) {
-        if (symbol == ' ' || symbol == '\n') {
-            continue;
-        }
-        std::string& target = game.Board(SquareColumn(cell), SquareRow(cell));
-        target = symbol == 'B' ? BlackStone : symbol == 'W' ? WhiteStone : EmptyCell;
-        ++cell;
-    }
-    if (cell != SquareCount) {
-        throw std::invalid_argument("diagram has " + std::to_string(cell) + " cells, not 64");
-    }
-    return game;
-}
-
 int LegalMovesForComputer(GameState game)
 {
     int count = 0;
@@ -93,7 +63,7 @@ public:
 
 void ComputerMoveFrom(benchmark::State& state, std::string_view diagram)
 {
-    const GameState prepared = StateWith(diagram);
+    const GameState prepared = testing::StateWith(diagram);
     SilentWindow window;
     const RandomDraw draw = [] { return 0.5; };
     const Pause noPause = [] {};
@@ -113,7 +83,7 @@ void ComputerMoveFrom(benchmark::State& state, std::string_view diagram)
         benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
 }
 
-void ComputerMoveAtStart(benchmark::State& state) { ComputerMoveFrom(state, StartPosition); }
+void ComputerMoveAtStart(benchmark::State& state) { ComputerMoveFrom(state, testing::StartDiagram); }
 void ComputerMoveInOpenMidgame(benchmark::State& state) { ComputerMoveFrom(state, OpenMidgame); }
 void ComputerMoveLate(benchmark::State& state) { ComputerMoveFrom(state, LatePosition); }
 

@@ -39,17 +39,7 @@ constexpr std::string_view TwoLoneCaptures = R"(
     BW......
 )";
 
-// Neither side can move: every run of stones ends at the board's edge. 20 against 20.
-constexpr std::string_view StuckDraw = R"(
-    BBBBBBBB
-    BBBBBBBB
-    BBBB....
-    ........
-    ........
-    ....WWWW
-    WWWWWWWW
-    WWWWWWWW
-)";
+constexpr std::string_view StuckDraw = testing::StuckDrawDiagram;
 
 void ExpectStartPicture(WindowHarness& harness)
 {

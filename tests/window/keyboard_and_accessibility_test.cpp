@@ -70,16 +70,7 @@ TEST_F(KeyboardPlay, SpacePlaysTheFocusedMarkedSquare)
 TEST_F(KeyboardPlay, FocusLeavesADisabledPassButtonForTheCountsNotForReset)
 {
     // Neither side can move: passing makes the computer pass too, and the game ends.
-    harness.SetPosition(R"(
-        BBBBBBBB
-        BBBBBBBB
-        BBBB....
-        ........
-        ........
-        ....WWWW
-        WWWWWWWW
-        WWWWWWWW
-    )");
+    harness.SetPosition(testing::StuckDrawDiagram);
     Form1& form = harness.Window();
     form.Command2->setFocus();
     QTest::keyClick(form.Command2, Qt::Key_Space);

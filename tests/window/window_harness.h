@@ -24,6 +24,18 @@ struct ScreenState {
     bool operator==(const ScreenState& other) const = default;
 };
 
+// Neither side can move: every run of stones ends at the board's edge. 20 against 20.
+inline constexpr std::string_view StuckDrawDiagram = R"(
+    BBBBBBBB
+    BBBBBBBB
+    BBBB....
+    ........
+    ........
+    ....WWWW
+    WWWWWWWW
+    WWWWWWWW
+)";
+
 class WindowHarness {
 public:
     WindowHarness();
