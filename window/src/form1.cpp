@@ -36,8 +36,7 @@ const QString WhiteCaption = ToQString(WhiteStone);
 
 QFont DesignFont(const char* family, int pointSize)
 {
-    QFont font(QString::fromUtf8(family), pointSize, QFont::Normal);
-    return font;
+    return {QString::fromUtf8(family), pointSize, QFont::Normal};
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* text, QRect geometry, const char* accessibleName)
@@ -373,10 +372,10 @@ void Form1::showEvent(QShowEvent* event)
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        for (int square = 0; square < SquareCount; ++square) {
-            if (watched == Command1.at(square)) {
-                return MoveSquareFocus(square, static_cast<QKeyEvent*>(event)->key());
-            }
+        const auto square = std::find(Command1.begin(), Command1.end(), watched);
+        if (square != Command1.end()) {
+            return MoveSquareFocus(static_cast<int>(square - Command1.begin()),
+                                   static_cast<QKeyEvent*>(event)->key());
         }
     }
     return QWidget::eventFilter(watched, event);
