@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Takes the README's picture of ウラガエ with a game just begun. To regenerate it, build the release
 # preset and run, from anywhere:   scripts/screenshot.sh [EXECUTABLE] [OUTPUT.png]
-# (defaults: build/release/window/ウラガエ and docs/screenshot.png in the repository). It builds
+# (defaults: build/release/window/uragae and docs/screenshot.png in the repository). It builds
 # nothing and needs xvfb-run, xdotool and ImageMagick. The computer's answer is random, so each run's
 # picture may differ.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-exe=$(realpath "${1:-$root/build/release/window/ウラガエ}")
+exe=$(realpath "${1:-$root/build/release/window/uragae}")
 out=$(realpath -m "${2:-$root/docs/screenshot.png}")
 [[ -x $exe ]] || { echo "screenshot: no executable at $exe (build the release preset first)" >&2; exit 1; }
 

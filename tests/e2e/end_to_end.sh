@@ -72,9 +72,9 @@ for ((i = 0; i < 64; i++)); do
 done
 # The squares painted light green, where the person may play, as "i j k ...".
 green_squares() {
-    local i=0 colour found=()
-    while read -r colour; do
-        [[ $colour == "srgb(128,255,128)" ]] && found+=("$i")
+    local i=0 color found=()
+    while read -r color; do
+        [[ $color == "srgb(128,255,128)" ]] && found+=("$i")
         i=$((i + 1))
     done < <(convert "$shot" -format "$square_pixels" info:)
     echo "${found[*]}"

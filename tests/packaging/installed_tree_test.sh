@@ -10,7 +10,7 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 
 id=io.github.uragae.Uragae
 expected=(
-    "bin/ウラガエ"
+    "bin/uragae"
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
@@ -27,7 +27,7 @@ if [ "$actual" != "$wanted" ]; then
     diff <(echo "$wanted") <(echo "$actual") || true
     exit 1
 fi
-[ -x "$prefix/bin/ウラガエ" ] || { echo "the executable is not executable"; exit 1; }
+[ -x "$prefix/bin/uragae" ] || { echo "the executable is not executable"; exit 1; }
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Compiles the Windows version record with the MinGW resource compiler and reads it back.
-# Usage: windows_resource_test.sh WINDRES RC_FILE WORK_DIR
+# Usage: windows_resource_test.sh WINDRES RC_FILE WORK_DIR VERSION
 set -euo pipefail
-windres=$1 rc_file=$2 work=$3
+windres=$1 rc_file=$2 work=$3 version=$4
 mkdir -p "$work"
 # No MinGW compiler is needed: the host's C preprocessor reads a resource script just as well.
 "$windres" --preprocessor=cpp --codepage=65001 -i "$rc_file" -o "$work/uragae_rc.o"
@@ -20,8 +20,8 @@ expect() {
 expect 'LANGUAGE 17, 1'
 expect 'FILEVERSION 1, 0, 0, 0'
 expect 'PRODUCTVERSION 1, 0, 0, 0'
-expect 'VALUE "FileVersion", "1.00"'
-expect 'VALUE "ProductVersion", "1.00"'
+expect "VALUE \"FileVersion\", \"$version\""
+expect "VALUE \"ProductVersion\", \"$version\""
 expect "VALUE \"ProductName\", ${name}\""
 expect "VALUE \"InternalName\", ${name}\""
 expect "VALUE \"OriginalFilename\", ${name}.exe\""

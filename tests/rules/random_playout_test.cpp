@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board_diagrams.h"
-#include "reference_rules.h"
+#include "reference.h"
 #include "rules/game_state.h"
 #include "test_seed.h"
 

@@ -5,32 +5,6 @@
 
 namespace uragae::testing {
 
-BoardGrid ParseBoard(std::string_view diagram)
-{
-    BoardGrid board;
-    int cell = 0;
-    for (const char symbol : diagram) {
-        if (symbol == ' ' || symbol == '\n') {
-            continue;
-        }
-        if (cell >= SquareCount) {
-            throw std::invalid_argument("diagram has more than 64 cells");
-        }
-        std::string& target = board(SquareColumn(cell), SquareRow(cell));
-        switch (symbol) {
-        case '.': target = EmptyCell; break;
-        case 'B': target = BlackStone; break;
-        case 'W': target = WhiteStone; break;
-        default: throw std::invalid_argument(std::string("unknown diagram symbol ") + symbol);
-        }
-        ++cell;
-    }
-    if (cell != SquareCount) {
-        throw std::invalid_argument("diagram has " + std::to_string(cell) + " cells, not 64");
-    }
-    return board;
-}
-
 std::string DrawBoard(const BoardGrid& board)
 {
     std::string drawing = "\n";

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "reference.h"
 #include "rules/game_state.h"
 
 namespace uragae::testing {
 
 // `diagram` holds eight rows (top first) of eight characters: '.' empty, 'B' "●", 'W' "○".
 // Blanks and line breaks between them are ignored.
-BoardGrid ParseBoard(std::string_view diagram);
 std::string DrawBoard(const BoardGrid& board);
 
 GameState StateWith(std::string_view diagram);

@@ -58,7 +58,7 @@ TEST(ShowBoard, WritesEveryCellAndClearsTurnCounts)
     EXPECT_EQ(form.Game.Board, shown) << "showing then reading gives the board back";
 }
 
-TEST(ShowBoard, LeavesColoursAlone)
+TEST(ShowBoard, LeavesColorsAlone)
 {
     Form1 form;
     form.SetSquareBackColor(19, LegalColor);

@@ -9,7 +9,7 @@
 
 #include "board_diagrams.h"
 #include "computer/computer_move.h"
-#include "reference_rules.h"
+#include "reference.h"
 #include "test_seed.h"
 #include "window_harness.h"
 
@@ -94,7 +94,7 @@ TEST(PersonMoves, ClickOnAnOccupiedOrUnmarkedSquareChangesNothing)
     EXPECT_TRUE(harness.messages.empty());
 }
 
-TEST(PersonMoves, OnlyTheColourDecidesWhetherASquarePlays)
+TEST(PersonMoves, OnlyTheColorDecidesWhetherASquarePlays)
 {
     WindowHarness harness;
     harness.Show();

@@ -1,4 +1,4 @@
-// The window as it stands: geometry, designed captions, colours as painted, fonts and focus order.
+// The window as it stands: geometry, designed captions, colors as painted, fonts and focus order.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -68,7 +68,7 @@ TEST(Layout, CreatedWindowCarriesTheDesignedTextsAndStartingStones)
     EXPECT_TRUE(form.windowIcon().availableSizes().contains(QSize(64, 64))) << "the desktop entry's icon";
 }
 
-TEST(Colours, ReadBackExactlyAsWrittenNotAsResolved)
+TEST(Colors, ReadBackExactlyAsWrittenNotAsResolved)
 {
     Form1 form;
     form.SetSquareBackColor(5, LegalColor);
@@ -78,9 +78,9 @@ TEST(Colours, ReadBackExactlyAsWrittenNotAsResolved)
     EXPECT_EQ(form.Command3->BackColor(), 0x00FF8080U);
 }
 
-// Painting is what the person sees: a style that ignored the set colour would pass every
+// Painting is what the person sees: a style that ignored the set color would pass every
 // read-back test and still show grey squares.
-TEST(Colours, SquaresArePaintedInTheirExactColourUnderEveryStyle)
+TEST(Colors, SquaresArePaintedInTheirExactColorUnderEveryStyle)
 {
     for (const QString& styleName : QStyleFactory::keys()) {
         const std::unique_ptr<QStyle> style(QStyleFactory::create(styleName));

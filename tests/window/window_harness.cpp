@@ -78,7 +78,7 @@ ScreenState WindowHarness::Screen() const
     ScreenState screen;
     for (int square = 0; square < SquareCount; ++square) {
         screen.captions.push_back(form_->SquareCaption(square));
-        screen.colours.push_back(form_->SquareBackColor(square));
+        screen.colors.push_back(form_->SquareBackColor(square));
     }
     screen.black = form_->Text1->text();
     screen.white = form_->Text2->text();

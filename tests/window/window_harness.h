@@ -16,7 +16,7 @@ namespace uragae::testing {
 
 struct ScreenState {
     std::vector<QString> captions;
-    std::vector<quint32> colours;
+    std::vector<quint32> colors;
     QString black;
     QString white;
     QString empty;

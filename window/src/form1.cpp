@@ -57,10 +57,10 @@ QLineEdit* MakeCountBox(QWidget* parent, QRect geometry, const char* accessibleN
     // The refresh rewrites the counts every turn, so typing into them would only mislead.
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette colours = box->palette();
-    const QColor red = ColourFromValue(CountTextColor, colours);
-    colours.setColor(QPalette::Text, red);
-    box->setPalette(colours);
+    QPalette colors = box->palette();
+    const QColor red = ColorFromValue(CountTextColor, colors);
+    colors.setColor(QPalette::Text, red);
+    box->setPalette(colors);
     box->setAccessibleName(QString::fromUtf8(accessibleName));
     return box;
 }
@@ -132,7 +132,7 @@ void Form1::CreateControls()
 
     const QFont squareFont = DesignFont(ProportionalFace, SquarePointSize);
     for (int square = 0; square < SquareCount; ++square) {
-        auto* button = new ColourButton(this);
+        auto* button = new ColorButton(this);
         button->setGeometry(TwipsRect(BoardOriginTwips + SquarePitchTwips * SquareColumn(square),
                                       BoardOriginTwips + SquarePitchTwips * SquareRow(square),
                                       SquareSizeTwips, SquareSizeTwips));
@@ -150,7 +150,7 @@ void Form1::CreateControls()
 
     Command2 = new QPushButton(QStringLiteral("パス"), this);
     Command2->setGeometry(TwipsRect(120, 5520, 2295, 375));
-    Command3 = new ColourButton(this);
+    Command3 = new ColorButton(this);
     Command3->setText(QStringLiteral("リセット"));
     Command3->setGeometry(TwipsRect(2640, 5520, 2295, 375));
     Command3->SetBackColor(ResetButtonColor);
@@ -168,7 +168,7 @@ void Form1::CreateControls()
     };
     chain(Text2);
     chain(Text3);
-    for (ColourButton* button : Command1) {
+    for (ColorButton* button : Command1) {
         chain(button);
     }
     chain(Command2);
@@ -176,7 +176,7 @@ void Form1::CreateControls()
     chain(Command4);
 }
 
-ColourButton* Form1::Square(int square) const
+ColorButton* Form1::Square(int square) const
 {
     CheckIndex("square", square, 0, SquareCount - 1);
     return Command1.at(square);
@@ -186,19 +186,19 @@ QString Form1::SquareCaption(int square) const { return Square(square)->text(); 
 
 void Form1::SetSquareCaption(int square, const QString& caption)
 {
-    ColourButton* button = Square(square);
+    ColorButton* button = Square(square);
     button->setText(caption);
     button->setAccessibleName(SquareAccessibleName(square, caption));
 }
 
 quint32 Form1::SquareBackColor(int square) const { return Square(square)->BackColor(); }
 
-void Form1::SetSquareBackColor(int square, quint32 colour) { Square(square)->SetBackColor(colour); }
+void Form1::SetSquareBackColor(int square, quint32 color) { Square(square)->SetBackColor(color); }
 
-void Form1::PaintAllSquares(quint32 colour)
+void Form1::PaintAllSquares(quint32 color)
 {
     for (int square = 0; square < SquareCount; ++square) {
-        SetSquareBackColor(square, colour);
+        SetSquareBackColor(square, color);
     }
 }
 

@@ -19,7 +19,7 @@ int RunGame(const std::function<void(Form1&)>& beforeShow)
     static std::array<char*, 2> arguments{programName.data(), nullptr};
     const QApplication application(argumentCount, arguments.data());
     QApplication::setApplicationName(QString::fromUtf8(ProgramTitle));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(URAGAE_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(ApplicationId));
 
     Form1 window;

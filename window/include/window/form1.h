@@ -12,7 +12,7 @@
 
 #include "computer/computer_move.h"
 #include "rules/game_state.h"
-#include "window/colour_button.h"
+#include "window/color_button.h"
 
 namespace uragae {
 
@@ -36,9 +36,9 @@ public:
     GameState Game;
 
     // The controls, by their design names. The window owns them through Qt's parent links.
-    std::array<ColourButton*, SquareCount> Command1{};
+    std::array<ColorButton*, SquareCount> Command1{};
     QPushButton* Command2 = nullptr;   // パス
-    ColourButton* Command3 = nullptr;  // リセット
+    ColorButton* Command3 = nullptr;  // リセット
     QPushButton* Command4 = nullptr;   // 終了
     QLineEdit* Text1 = nullptr;        // "●" stones
     QLineEdit* Text2 = nullptr;        // "○" stones
@@ -67,7 +67,7 @@ public:
     [[nodiscard]] QString SquareCaption(int square) const;
     void SetSquareCaption(int square, const QString& caption);
     [[nodiscard]] quint32 SquareBackColor(int square) const;
-    void SetSquareBackColor(int square, quint32 colour);
+    void SetSquareBackColor(int square, quint32 color);
     void FocusSquare(int square) override;
     void ShowMessage(std::string_view text) override;
     void MsgBox(const QString& text);
@@ -85,8 +85,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    [[nodiscard]] ColourButton* Square(int square) const;
-    void PaintAllSquares(quint32 colour);
+    [[nodiscard]] ColorButton* Square(int square) const;
+    void PaintAllSquares(quint32 color);
     void CreateControls();
     bool MoveSquareFocus(int square, int key);
 

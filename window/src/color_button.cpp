@@ -1,13 +1,13 @@
-// Painting a coloured button by hand: style sheets and palettes leave some styles' gradients.
-#include "window/colour_button.h"
+// Painting a colored button by hand: style sheets and palettes leave some styles' gradients.
+#include "window/color_button.h"
 
 #include <QPainter>
 
 namespace uragae {
 
-ColourButton::ColourButton(QWidget* parent) : QPushButton(parent) {}
+ColorButton::ColorButton(QWidget* parent) : QPushButton(parent) {}
 
-void ColourButton::SetBackColor(quint32 value)
+void ColorButton::SetBackColor(quint32 value)
 {
     if (value != backColor_) {
         backColor_ = value;
@@ -15,35 +15,35 @@ void ColourButton::SetBackColor(quint32 value)
     }
 }
 
-void ColourButton::paintEvent(QPaintEvent* /*event*/)
+void ColorButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const QRect area = rect();
-    const QPalette& colours = palette();
-    painter.fillRect(area, ColourFromValue(backColor_, colours));
+    const QPalette& colors = palette();
+    painter.fillRect(area, ColorFromValue(backColor_, colors));
 
     // A dark outline (neighbouring squares overlap by one pixel, so they share it) and an inner
     // bevel, raised at rest and sunk while pressed, as on a classic graphical button.
     const bool sunken = isDown();
-    painter.setPen(colours.color(QPalette::Shadow));
+    painter.setPen(colors.color(QPalette::Shadow));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     const QRect inner = area.adjusted(1, 1, -2, -2);
-    painter.setPen(colours.color(sunken ? QPalette::Mid : QPalette::Light));
+    painter.setPen(colors.color(sunken ? QPalette::Mid : QPalette::Light));
     painter.drawLine(inner.topLeft(), inner.topRight());
     painter.drawLine(inner.topLeft(), inner.bottomLeft());
-    painter.setPen(colours.color(sunken ? QPalette::Light : QPalette::Mid));
+    painter.setPen(colors.color(sunken ? QPalette::Light : QPalette::Mid));
     painter.drawLine(inner.bottomLeft(), inner.bottomRight());
     painter.drawLine(inner.topRight(), inner.bottomRight());
 
-    painter.setPen(colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(colors.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.setFont(font());
     const int shift = sunken ? 1 : 0;
     painter.drawText(area.translated(shift, shift), Qt::AlignCenter, text());
 
     if (hasFocus()) {
         // Dark enough to stand out on the button face and on the light green alike.
-        painter.setPen(QPen(colours.color(QPalette::Highlight).darker(150), 2));
+        painter.setPen(QPen(colors.color(QPalette::Highlight).darker(150), 2));
         painter.drawRect(area.adjusted(4, 4, -4, -4));
     }
 }

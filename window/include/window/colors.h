@@ -1,4 +1,4 @@
-// The window's colours, written as the 32-bit &H00BBGGRR values the program stores and compares.
+// The window's colors, written as the 32-bit &H00BBGGRR values the program stores and compares.
 #pragma once
 
 #include <QColor>
@@ -7,13 +7,13 @@
 
 namespace uragae {
 
-// The high bit marks a system colour: the low byte names which one (0x0F is the button face).
+// The high bit marks a system color: the low byte names which one (0x0F is the button face).
 inline constexpr quint32 ButtonFaceColor = 0x8000000F;
 inline constexpr quint32 LegalColor = 0x0080FF80;        // light green: the person may play here
 inline constexpr quint32 ResetButtonColor = 0x00FF8080;  // light blue-violet
 inline constexpr quint32 CountTextColor = 0x000000FF;    // red
 
-// Resolves a stored colour value against `palette` for painting.
-QColor ColourFromValue(quint32 value, const QPalette& palette);
+// Resolves a stored color value against `palette` for painting.
+QColor ColorFromValue(quint32 value, const QPalette& palette);
 
 }  // namespace uragae

@@ -1,0 +1,31 @@
+// Test support: positions as one line of text, a plain statement of the capture rule, and seeds.
+#pragma once
+
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "rules/game_state.h"
+
+namespace uragae::testing {
+
+// A position as 64 characters, index y * 8 + x: '.' empty, 'B' "●", 'W' "○". Blanks and line
+// breaks are skipped, so an 8-line diagram reads the same.
+BoardGrid ParseBoard(std::string_view text);
+std::string BoardLine(const BoardGrid& board);
+
+// How many stones `own` turns by playing on the empty square (x, y): each of the eight rays is
+// walked to the edge, square by square, with no shortcuts.
+int ReferenceFlips(const BoardGrid& board, int x, int y, std::string_view own, std::string_view opp);
+// The board after `own` plays on (x, y); unchanged when the move turns nothing.
+BoardGrid ReferencePlay(BoardGrid board, int x, int y, std::string_view own, std::string_view opp);
+
+// A position from a random game: random legal moves, sides alternating (a side with no move
+// passes), from the start for `moves` moves or until neither side can move.
+BoardGrid RandomGamePosition(std::mt19937& random, int moves);
+
+// URAGAE_SEED, or `fallback`; the environment variable `name` as a count, or `fallback`.
+unsigned SeedFromEnvironment(unsigned fallback);
+int CountFromEnvironment(const char* name, int fallback);
+
+}  // namespace uragae::testing
