@@ -13,10 +13,13 @@ play_packages=(
 test_packages=(
     libgtest-dev libbenchmark-dev    # GoogleTest and Google Benchmark
     xvfb xauth xdotool imagemagick   # end-to-end test: a real X server, real input, real pixels
+    openbox wmctrl                   # end-to-end test: a window manager, and a way to close the window
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
     desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
     clang-tidy clang-format          # static analysis and the layout check
     dpkg-dev                         # cpack -G DEB reads shared-library dependencies with dpkg-shlibdeps
+    lintian                          # Debian's own checker must accept the package
+    man-db                           # the manual page must render without warnings (man, lexgrog)
 )
 
 case "${1:-}" in

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Checks what the game ships: the tree a prefix install lays out, the Windows version record, and
+# the Debian package, which lintian must accept without an error or a warning.
+# Usage: scripts/check-package.sh BUILD_DIR   (a release build in which the uragae target is built)
+set -euo pipefail
+build=$(realpath "$1")
+work=$(mktemp -d)
+trap 'status=$?; rm -rf "$work"; [ $status -eq 0 ] && echo "package check: ok" || echo "package check: FAILED"' EXIT
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || { echo "no CMAKE_PROJECT_VERSION in $build/CMakeCache.txt"; exit 1; }
+id=io.github.uragae.Uragae
+
+echo "== cmake --install into a temporary prefix"
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" > /dev/null
+expected=(bin/uragae share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+          share/man/man6/uragae.6.gz share/icons/hicolor/scalable/apps/$id.svg)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort) > "$work/installed.txt"
+sed 's/^/  /' "$work/installed.txt"
+diff <(printf '%s\n' "${expected[@]}" | LC_ALL=C sort) "$work/installed.txt"
+[ -x "$prefix/bin/uragae" ]
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo"
+grep -qx "Exec=uragae" "$desktop"
+grep -qx "Icon=$id" "$desktop"
+grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+# man prints rendering problems as warnings but still succeeds, so any output on stderr fails.
+warnings=$(man --warnings -E UTF-8 -l -Tutf8 -Z "$prefix/share/man/man6/uragae.6.gz" 2>&1 > /dev/null)
+[ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+lexgrog "$prefix/share/man/man6/uragae.6.gz" | grep -F '"uragae - '
+echo "installed tree, desktop entry, metainfo and manual page: ok"
+
+echo "== Windows version record (MinGW resource compiler, read back)"
+# No MinGW compiler is needed: the host's C preprocessor reads a resource script just as well.
+windres=(x86_64-w64-mingw32-windres --preprocessor=cpp --codepage=65001)
+"${windres[@]}" -i "$build/window/uragae.rc" -o "$work/uragae_rc.o"
+"${windres[@]}" -i "$work/uragae_rc.o" -O rc -o "$work/uragae_rc.rc"
+IFS=. read -r major minor <<< "$version"
+numbers="$major, $((10#$minor)), 0, 0"
+name='L"\x30a6\x30e9\x30ac\x30a8'   # ウラガエ, as the compiled resource holds it
+for line in 'LANGUAGE 17, 1' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
+        "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\"" \
+        "VALUE \"ProductName\", $name\"" "VALUE \"InternalName\", $name\"" \
+        "VALUE \"OriginalFilename\", $name.exe\"" 'VALUE "Translation", 0x411, 1200'; do
+    grep -qF -- "$line" "$work/uragae_rc.rc" || { echo "missing: $line"; cat "$work/uragae_rc.rc"; exit 1; }
+    echo "  $line"
+done
+echo "Windows version record: ok"
+
+echo "== Debian package (cpack -G DEB, lintian)"
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" > /dev/null)
+deb=$work/package/uragae_${version}_$(dpkg --print-architecture).deb
+dpkg-deb -c "$deb" | awk '{ print $6 }' > "$work/contents.txt"
+sed 's/^/  /' "$work/contents.txt"
+grep -qx './usr/games/uragae' "$work/contents.txt"
+lintian=(lintian --display-info --display-experimental --pedantic)
+echo "${lintian[*]} $(basename "$deb"):"
+lintian_status=0
+"${lintian[@]}" --fail-on error,warning "$deb" > "$work/lintian.txt" 2>&1 || lintian_status=$?
+sed 's/^/  /' "$work/lintian.txt"
+if [ $lintian_status -ne 0 ] || grep -q '^[EW]: ' "$work/lintian.txt"; then
+    echo "lintian reports errors or warnings (or did not run)"; exit 1
+fi
+echo "Debian package: ok"
