@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "board_diagrams.h"
 #include "computer/computer_move.h"
 #include "counting_new.h"
 #include "rules/game_state.h"
@@ -39,6 +38,22 @@ constexpr std::string_view LatePosition = R"(
     .WWWBWWW
 )";
 
+// Reads a diagram of '.', 'B' and 'W' (blanks skipped) into a game at that position.
+GameState StateWith(std::string_view diagram)
+{
+    GameState game;
+    int square = 0;
+    for (const char symbol : diagram) {
+        if (symbol == 'B' || symbol == 'W' || symbol == '.') {
+            game.Board(SquareColumn(square), SquareRow(square)) = symbol == 'B'   ? BlackStone
+                                                                  : symbol == 'W' ? WhiteStone
+                                                                                  : EmptyCell;
+            ++square;
+        }
+    }
+    return game;
+}
+
 int LegalMovesForComputer(GameState game)
 {
     int count = 0;
@@ -63,18 +78,18 @@ public:
 
 void ComputerMoveFrom(benchmark::State& state, std::string_view diagram)
 {
-    const GameState prepared = testing::StateWith(diagram);
+    const GameState prepared = StateWith(diagram);
     SilentWindow window;
     const RandomDraw draw = [] { return 0.5; };
     const Pause noPause = [] {};
     long long allocations = 0;
     for (auto _ : state) {
         GameState game = prepared;
-        testing::allocationCount = 0;
-        testing::countingAllocations = true;
+        bench::allocationCount = 0;
+        bench::countingAllocations = true;
         ComputerMove(game, window, draw, noPause);
-        testing::countingAllocations = false;
-        allocations += testing::allocationCount;
+        bench::countingAllocations = false;
+        allocations += bench::allocationCount;
         benchmark::DoNotOptimize(game);
         benchmark::ClobberMemory();
     }
@@ -83,7 +98,10 @@ void ComputerMoveFrom(benchmark::State& state, std::string_view diagram)
         benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
 }
 
-void ComputerMoveAtStart(benchmark::State& state) { ComputerMoveFrom(state, testing::StartDiagram); }
+void ComputerMoveAtStart(benchmark::State& state)
+{
+    ComputerMoveFrom(state, "...........................WB......BW...........................");
+}
 void ComputerMoveInOpenMidgame(benchmark::State& state) { ComputerMoveFrom(state, OpenMidgame); }
 void ComputerMoveLate(benchmark::State& state) { ComputerMoveFrom(state, LatePosition); }
 

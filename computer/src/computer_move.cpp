@@ -61,6 +61,111 @@ int ClassFor(const std::array<int, 3>& CornerFlags)
     return CornerFlags.at(2) == 1 ? 2 : 3;
 }
 
+// The working data of one turn: the squares of each priority class, in the order found.
+struct MoveClasses {
+    std::array<int, ClassTotal> ClassCount{};
+    std::array<std::array<int, SquareCount>, ClassTotal> ClassSquares{};
+
+    void Append(int moveClass, int x, int y)
+    {
+        ClassSquares.at(moveClass).at(ClassCount.at(moveClass)) = SquareIndex(x, y);
+        ++ClassCount.at(moveClass);
+    }
+    [[nodiscard]] bool Empty(int moveClass) const { return ClassCount.at(moveClass) == 0; }
+};
+
+// Every empty corner where the computer may play.
+void CollectCornerMoves(GameState& game, MoveClasses& classes)
+{
+    ForEachEmptyCorner(game, [&](int x, int y) {
+        if (CanPlay(game, x, y, Computer, Person)) {
+            classes.Append(0, x, y);
+        }
+    });
+}
+
+// Every move after which the person has no legal reply at all.
+void CollectShutOutMoves(GameState& game, MoveClasses& classes)
+{
+    ForEachEmptySquare(game, [&](int x, int y) {
+        game.SaveBoard(1);
+        game.TryMove(x, y, PlayMode, Computer, Person);
+        if (game.Board(x, y) == Computer) {
+            game.MoveFound = 0;
+            ForEachEmptySquare(game,
+                               [&](int x2, int y2) { game.TryMove(x2, y2, TestMode, Person, Computer); });
+            if (game.MoveFound == 0) {
+                classes.Append(0, x, y);
+            }
+        }
+        game.RestoreBoard(1);
+    });
+}
+
+// Every reply of the person to the candidate on the board, and whether the computer could then
+// take each corner still empty: raises CornerFlags 1 (it could) and 2 (it could not).
+void SearchReplies(GameState& game, std::array<int, 3>& CornerFlags)
+{
+    ForEachEmptySquare(game, [&](int rx, int ry) {
+        game.SaveBoard(2);
+        game.TryMove(rx, ry, PlayMode, Person, Computer);
+        if (game.Board(rx, ry) == Person) {
+            ForEachEmptyCorner(game, [&](int kx, int ky) {
+                CornerFlags.at(CanPlay(game, kx, ky, Computer, Person) ? 1 : 2) = 1;
+            });
+        }
+        game.RestoreBoard(2);
+    });
+}
+
+// The flags of the candidate now on the board: 0 when the person could take a corner next.
+std::array<int, 3> LookAheadFlags(GameState& game)
+{
+    std::array<int, 3> CornerFlags{};
+    // The reply search always starts from this same position and only ever raises flags, so
+    // running it again for a second corner the person cannot take could change nothing: it runs
+    // once, for the first such corner.
+    bool repliesSearched = false;
+    ForEachEmptyCorner(game, [&](int cx, int cy) {
+        if (CanPlay(game, cx, cy, Person, Computer)) {
+            CornerFlags.at(0) = 1;
+        } else if (!repliesSearched) {
+            repliesSearched = true;
+            SearchReplies(game, CornerFlags);
+        }
+    });
+    return CornerFlags;
+}
+
+// Every legal move, ranked by the two-ply look at who can reach the corners.
+void ClassifyByLookAhead(GameState& game, MoveClasses& classes)
+{
+    ForEachEmptySquare(game, [&](int x, int y) {
+        game.SaveBoard(1);
+        game.TryMove(x, y, PlayMode, Computer, Person);
+        if (game.Board(x, y) == Computer) {
+            classes.Append(ClassFor(LookAheadFlags(game)), x, y);
+        }
+        game.RestoreBoard(1);
+    });
+}
+
+// Draws one square of the best class that is not empty, focuses it and plays it.
+void PlayChosenMove(GameState& game, ComputerWindow& window, const MoveClasses& classes,
+                    const RandomDraw& random)
+{
+    for (int moveClass = 0; moveClass < ClassTotal; ++moveClass) {
+        if (classes.Empty(moveClass)) {
+            continue;
+        }
+        const int count = classes.ClassCount.at(moveClass);
+        const int square = classes.ClassSquares.at(moveClass).at(PickIndex(random(), count));
+        window.FocusSquare(square);
+        game.TryMove(SquareColumn(square), SquareRow(square), PlayMode, Computer, Person);
+        return;
+    }
+}
+
 }  // namespace
 
 double DrawReseededFromClock()
@@ -96,103 +201,26 @@ void ComputerMove(GameState& game, ComputerWindow& window, const RandomDraw& ran
 {
     game.MoveFound = 0;
     game.ComputerPassed = 0;
-
     ForEachEmptySquare(game, [&](int, int) { game.MoveFound = 1; });
     if (game.MoveFound == 0) {
         return;  // full board: the game is over, not a pass
     }
 
-    std::array<int, ClassTotal> ClassCount{};
-    std::array<std::array<int, SquareCount>, ClassTotal> ClassSquares{};
-    std::array<int, 3> CornerFlags{};
-    const auto append = [&](int moveClass, int x, int y) {
-        ClassSquares.at(moveClass).at(ClassCount.at(moveClass)) = SquareIndex(x, y);
-        ++ClassCount.at(moveClass);
-    };
-
-    ForEachEmptyCorner(game, [&](int x, int y) {
-        if (CanPlay(game, x, y, Computer, Person)) {
-            append(0, x, y);
-        }
-    });
-
-    if (ClassCount.at(0) == 0) {
-        // Moves after which the person has no legal reply at all.
-        ForEachEmptySquare(game, [&](int x, int y) {
-            game.SaveBoard(1);
-            game.TryMove(x, y, PlayMode, Computer, Person);
-            if (game.Board(x, y) == Computer) {
-                game.MoveFound = 0;
-                ForEachEmptySquare(game,
-                                   [&](int x2, int y2) { game.TryMove(x2, y2, TestMode, Person, Computer); });
-                if (game.MoveFound == 0) {
-                    append(0, x, y);
-                }
-            }
-            game.RestoreBoard(1);
-        });
+    MoveClasses classes;
+    CollectCornerMoves(game, classes);
+    if (classes.Empty(0)) {
+        CollectShutOutMoves(game, classes);
     }
-
-    if (ClassCount.at(0) == 0) {
-        ForEachEmptySquare(game, [&](int x, int y) {
-            game.SaveBoard(1);
-            game.TryMove(x, y, PlayMode, Computer, Person);
-            if (game.Board(x, y) == Computer) {
-                CornerFlags = {0, 0, 0};
-                // The reply search always starts from this same position and only ever raises
-                // flags, so running it again for a second open corner could change nothing: it
-                // runs once, for the first corner the person cannot take.
-                bool repliesSearched = false;
-                ForEachEmptyCorner(game, [&](int cx, int cy) {
-                    if (CanPlay(game, cx, cy, Person, Computer)) {
-                        CornerFlags.at(0) = 1;
-                        return;
-                    }
-                    if (repliesSearched) {
-                        return;
-                    }
-                    repliesSearched = true;
-                    // Every reply of the person, and whether the computer could then take each
-                    // corner still empty.
-                    ForEachEmptySquare(game, [&](int rx, int ry) {
-                        game.SaveBoard(2);
-                        game.TryMove(rx, ry, PlayMode, Person, Computer);
-                        if (game.Board(rx, ry) == Person) {
-                            ForEachEmptyCorner(game, [&](int kx, int ky) {
-                                CornerFlags.at(CanPlay(game, kx, ky, Computer, Person) ? 1 : 2) = 1;
-                            });
-                        }
-                        game.RestoreBoard(2);
-                    });
-                });
-                append(ClassFor(CornerFlags), x, y);
-            }
-            game.RestoreBoard(1);
-        });
+    if (classes.Empty(0)) {
+        ClassifyByLookAhead(game, classes);
     }
-
-    int total = 0;
-    for (const int count : ClassCount) {
-        total += count;
-    }
-    if (total == 0) {
+    if (std::ranges::all_of(classes.ClassCount, [](int count) { return count == 0; })) {
         game.ComputerPassed = 1;
         window.ShowMessage(ComputerPassMessage);
         return;
     }
-
     pause();
-
-    for (int moveClass = 0; moveClass < ClassTotal; ++moveClass) {
-        const int count = ClassCount.at(moveClass);
-        if (count == 0) {
-            continue;
-        }
-        const int square = ClassSquares.at(moveClass).at(PickIndex(random(), count));
-        window.FocusSquare(square);
-        game.TryMove(SquareColumn(square), SquareRow(square), PlayMode, Computer, Person);
-        return;
-    }
+    PlayChosenMove(game, window, classes, random);
 }
 
 }  // namespace uragae

@@ -34,7 +34,9 @@ BoardGrid ParseBoard(std::string_view text)
         if (square == SquareCount || (symbol != '.' && symbol != 'B' && symbol != 'W')) {
             throw std::invalid_argument("not a position: " + std::string(text));
         }
-        board(SquareColumn(square), SquareRow(square)) = symbol == 'B' ? BlackStone : symbol == 'W' ? WhiteStone : "";
+        board(SquareColumn(square), SquareRow(square)) = symbol == 'B'   ? BlackStone
+                                                         : symbol == 'W' ? WhiteStone
+                                                                         : "";
         ++square;
     }
     if (square != SquareCount) {

@@ -4,27 +4,18 @@
 #include <QApplication>
 #include <QTest>
 
-#include "board_diagrams.h"
+#include "reference.h"
 
 namespace uragae::testing {
 
 WindowHarness::WindowHarness() : form_(std::make_unique<Form1>())
 {
-    form_->SetMessagePresenter([this](const QString& text) {
+    form_->messagePresenter_ = [this](const QString& text) {
         messages.push_back(text);
-        if (onMessage) {
-            onMessage(text);
-        }
-    });
-    form_->SetComputerPause([] {});
-    form_->SetComputerRandom([this] {
-        if (draws_.empty()) {
-            return defaultDraw_;
-        }
-        const double r = draws_.front();
-        draws_.pop_front();
-        return r;
-    });
+        screensAtMessages.push_back(Shot());
+    };
+    form_->pause_ = [] {};
+    form_->random_ = [this] { return draw(); };
 }
 
 void WindowHarness::Show()
@@ -34,67 +25,38 @@ void WindowHarness::Show()
     (void)QTest::qWaitForWindowActive(form_.get());
 }
 
-void WindowHarness::SetPosition(std::string_view diagram)
+void WindowHarness::SetPosition(std::string_view line, int computerPassed)
 {
-    const BoardGrid board = ParseBoard(diagram);
+    const BoardGrid board = ParseBoard(line);
     for (int square = 0; square < SquareCount; ++square) {
         form_->SetSquareCaption(square,
                                 QString::fromStdString(board(SquareColumn(square), SquareRow(square))));
     }
+    form_->Game.ComputerPassed = computerPassed;
     form_->RefreshTurn();
 }
 
-void WindowHarness::QueueDraws(std::initializer_list<double> draws) { draws_.insert(draws_.end(), draws); }
+Screen WindowHarness::Shot() const
+{
+    Screen screen{.counts = {form_->Text1->text(), form_->Text2->text(), form_->Text3->text()},
+                  .passEnabled = form_->Command2->isEnabled()};
+    for (int square = 0; square < SquareCount; ++square) {
+        screen.captions.push_back(form_->SquareCaption(square));
+        screen.colors.push_back(form_->SquareBackColor(square));
+        screen.focusedSquare = Square(square)->hasFocus() ? square : screen.focusedSquare;
+    }
+    return screen;
+}
 
-BoardGrid WindowHarness::BoardOnScreen() const
+BoardGrid WindowHarness::Board() const
 {
     BoardGrid board;
     for (int square = 0; square < SquareCount; ++square) {
         const QString caption = form_->SquareCaption(square);
-        std::string_view cell = EmptyCell;
-        if (caption == ToQString(BlackStone)) {
-            cell = BlackStone;
-        } else if (caption == ToQString(WhiteStone)) {
-            cell = WhiteStone;
-        }
-        board(SquareColumn(square), SquareRow(square)) = cell;
+        const bool stone = caption == ToQString(BlackStone) || caption == ToQString(WhiteStone);
+        board(SquareColumn(square), SquareRow(square)) = stone ? caption.toStdString() : "";
     }
     return board;
-}
-
-std::vector<int> WindowHarness::MarkedSquares() const
-{
-    std::vector<int> marked;
-    for (int square = 0; square < SquareCount; ++square) {
-        if (form_->SquareBackColor(square) == LegalColor) {
-            marked.push_back(square);
-        }
-    }
-    return marked;
-}
-
-ScreenState WindowHarness::Screen() const
-{
-    ScreenState screen;
-    for (int square = 0; square < SquareCount; ++square) {
-        screen.captions.push_back(form_->SquareCaption(square));
-        screen.colors.push_back(form_->SquareBackColor(square));
-    }
-    screen.black = form_->Text1->text();
-    screen.white = form_->Text2->text();
-    screen.empty = form_->Text3->text();
-    screen.passEnabled = form_->Command2->isEnabled();
-    return screen;
-}
-
-int WindowHarness::FocusedSquare() const
-{
-    for (int square = 0; square < SquareCount; ++square) {
-        if (form_->Command1.at(square)->hasFocus()) {
-            return square;
-        }
-    }
-    return -1;
 }
 
 }  // namespace uragae::testing

@@ -1,9 +1,8 @@
-// A window set up for tests: messages recorded instead of shown, no pause, scripted draws.
+// A window for tests: messages recorded with the screen as it stood, no pause, scripted draws.
 #pragma once
 
 #include <QString>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -14,57 +13,50 @@
 
 namespace uragae::testing {
 
-struct ScreenState {
+// Everything the person can read off the window.
+struct Screen {
     std::vector<QString> captions;
     std::vector<quint32> colors;
-    QString black;
-    QString white;
-    QString empty;
+    std::vector<QString> counts;
     bool passEnabled = false;
-    bool operator==(const ScreenState& other) const = default;
+    int focusedSquare = -1;
+    bool operator==(const Screen& other) const = default;
 };
-
-// Neither side can move: every run of stones ends at the board's edge. 20 against 20.
-inline constexpr std::string_view StuckDrawDiagram = R"(
-    BBBBBBBB
-    BBBBBBBB
-    BBBB....
-    ........
-    ........
-    ....WWWW
-    WWWWWWWW
-    WWWWWWWW
-)";
 
 class WindowHarness {
 public:
     WindowHarness();
 
-    Form1& Window() { return *form_; }
-    // Shows the window (which runs its load) and makes it the active one, so focus can be seen.
+    // Shows the window, which runs its load, and makes it active so that focus can be seen.
     void Show();
+    // Writes a position into the captions, as the board lives between events, then refreshes.
+    void SetPosition(std::string_view line, int computerPassed = 0);
 
-    // Writes a diagram's stones into the square captions, as the program reads the board, and
-    // runs the refresh so the person's moves are marked.
-    void SetPosition(std::string_view diagram);
+    void Click(int square) { form_->Command1.at(square)->click(); }
+    void Pass() { form_->Command2->click(); }
+    void Reset() { form_->Command3->click(); }
 
-    // Every later computer draw returns r (until Draw values queued by QueueDraws run out).
-    void QueueDraws(std::initializer_list<double> draws);
-    void SetDefaultDraw(double r) { defaultDraw_ = r; }
+    [[nodiscard]] Screen Shot() const;
+    // The stones on screen, a marked square's number read as empty.
+    [[nodiscard]] BoardGrid Board() const;
 
-    [[nodiscard]] BoardGrid BoardOnScreen() const;
-    [[nodiscard]] std::vector<int> MarkedSquares() const;
-    [[nodiscard]] ScreenState Screen() const;
-    [[nodiscard]] int FocusedSquare() const;  // -1 when no square has the focus
+    // The controls, for the tests that drive or inspect them as a person would.
+    [[nodiscard]] Form1& Window() const { return *form_; }
+    [[nodiscard]] ColorButton* Square(int square) const { return form_->Command1.at(square); }
+    [[nodiscard]] QPushButton* PassButton() const { return form_->Command2; }
+    [[nodiscard]] QLineEdit* BlackCount() const { return form_->Text1; }
+    [[nodiscard]] std::vector<QWidget*> CountRowAndButtons() const
+    {
+        return {form_->Label1, form_->Text1,  form_->Label2,   form_->Text2,    form_->Label3,
+                form_->Text3,  form_->Label4, form_->Command2, form_->Command3, form_->Command4};
+    }
 
+    std::function<double()> draw = [] { return 0.0; };
     std::vector<QString> messages;
-    // Called as each message is shown, while the window is as the person sees it then.
-    std::function<void(const QString&)> onMessage;
+    std::vector<Screen> screensAtMessages;
 
 private:
     std::unique_ptr<Form1> form_;
-    std::deque<double> draws_;
-    double defaultDraw_ = 0.0;
 };
 
 }  // namespace uragae::testing

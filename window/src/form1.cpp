@@ -117,10 +117,13 @@ Form1::Form1(QWidget* parent)
     }
     setWindowIcon(icon);
     setFixedSize(TwipsRect(0, 0, ClientWidthTwips, ClientHeightTwips).size());
-    CreateControls();
+    CreateCountRow();
+    CreateSquares();
+    CreateButtons();
+    ChainTabOrder();
 }
 
-void Form1::CreateControls()
+void Form1::CreateCountRow()
 {
     Label1 = MakeLabel(this, "●", TwipsRect(240, 5160, 255, 255), "黒の石");
     Label2 = MakeLabel(this, "枚　○", TwipsRect(1200, 5160, 735, 255), "枚、白の石");
@@ -129,7 +132,13 @@ void Form1::CreateControls()
     Text1 = MakeCountBox(this, TwipsRect(480, 5040, 615, 375), "黒の石の数");
     Text2 = MakeCountBox(this, TwipsRect(1920, 5040, 615, 375), "白の石の数");
     Text3 = MakeCountBox(this, TwipsRect(3600, 5040, 615, 375), "残りの箇所の数");
+}
 
+void Form1::CreateSquares()
+{
+    // The designed captions are the starting position, the same one a new game writes.
+    BoardGrid start;
+    SetStartPosition(start);
     const QFont squareFont = DesignFont(ProportionalFace, SquarePointSize);
     for (int square = 0; square < SquareCount; ++square) {
         auto* button = new ColorButton(this);
@@ -140,14 +149,12 @@ void Form1::CreateControls()
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, square] { Command1_Click(square); });
         Command1.at(square) = button;
-        SetSquareCaption(square, QString());
+        SetSquareCaption(square, QString::fromStdString(start(SquareColumn(square), SquareRow(square))));
     }
-    // The designed captions are the starting position.
-    SetSquareCaption(27, WhiteCaption);
-    SetSquareCaption(28, BlackCaption);
-    SetSquareCaption(35, BlackCaption);
-    SetSquareCaption(36, WhiteCaption);
+}
 
+void Form1::CreateButtons()
+{
     Command2 = new QPushButton(QStringLiteral("パス"), this);
     Command2->setGeometry(TwipsRect(120, 5520, 2295, 375));
     Command3 = new ColorButton(this);
@@ -159,8 +166,11 @@ void Form1::CreateControls()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+}
 
-    // Tab order as designed: the count boxes, the squares in index order, then the buttons.
+// Tab order as designed: the count boxes, the squares in index order, then the buttons.
+void Form1::ChainTabOrder()
+{
     QWidget* previous = Text1;
     const auto chain = [&previous](QWidget* next) {
         QWidget::setTabOrder(previous, next);
@@ -214,12 +224,6 @@ void Form1::EndProgram()
     QCoreApplication::quit();
 }
 
-void Form1::SetMessagePresenter(MessagePresenter presenter) { messagePresenter_ = std::move(presenter); }
-
-void Form1::SetComputerRandom(RandomDraw random) { random_ = std::move(random); }
-
-void Form1::SetComputerPause(Pause pause) { pause_ = std::move(pause); }
-
 void Form1::ReadBoard()
 {
     for (int square = 0; square < SquareCount; ++square) {
@@ -245,7 +249,25 @@ void Form1::RefreshTurn()
 {
     ReadBoard();
     PaintAllSquares(ButtonFaceColor);
+    const int CanMove = MarkLegalSquares();
+    WriteCounts();
 
+    // The boxes are the only store of the counts: the verdict is taken from what they say.
+    const TurnVerdict verdict = JudgeTurn(Text1->text().toInt(), Text2->text().toInt(), Text3->text().toInt(),
+                                          CanMove == 1, Game.ComputerPassed == 1);
+    if (!verdict.passEnabled && Command2->hasFocus()) {
+        // Qt would hand the focus of a disabled button to the next one, リセット, where the next
+        // Space would wipe the final board; the count box is where the focus rests instead.
+        Text1->setFocus(Qt::OtherFocusReason);
+    }
+    Command2->setEnabled(verdict.passEnabled);
+    ShowResult(verdict.result);
+}
+
+// Marks every empty square where "●" may play with the number of stones it would turn; returns
+// 1 when there is at least one.
+int Form1::MarkLegalSquares()
+{
     int CanMove = 0;
     for (int square = 0; square < SquareCount; ++square) {
         const int x = SquareColumn(square);
@@ -262,8 +284,11 @@ void Form1::RefreshTurn()
             CanMove = 1;
         }
     }
+    return CanMove;
+}
 
-    // The boxes are the only store of the counts: write them, then decide from what they say.
+void Form1::WriteCounts()
+{
     int black = 0;
     int white = 0;
     int empty = 0;
@@ -280,29 +305,15 @@ void Form1::RefreshTurn()
     Text1->setText(QString::number(black));
     Text2->setText(QString::number(white));
     Text3->setText(QString::number(empty));
-    const int B = Text1->text().toInt();
-    const int W = Text2->text().toInt();
-    const int E = Text3->text().toInt();
+}
 
-    // Passing is allowed when the person is stuck and the computer moved last, and at the start
-    // position, where the person may let the computer open.
-    constexpr int StartEmptySquares = 60;
-    const bool mayPass = (E > 0 && CanMove == 0 && Game.ComputerPassed == 0) || E == StartEmptySquares;
-    if (!mayPass && Command2->hasFocus()) {
-        // Qt would hand the focus of a disabled button to the next one, リセット, where the next
-        // Space would wipe the final board; the count box is where the focus rests instead.
-        Text1->setFocus(Qt::OtherFocusReason);
-    }
-    Command2->setEnabled(mayPass);
-
-    if (E == 0 || (Game.ComputerPassed == 1 && CanMove == 0)) {
-        if (B > W) {
-            MsgBox(QStringLiteral("●の勝ちです。"));
-        } else if (B == W) {
-            MsgBox(QStringLiteral("引き分けです。"));
-        } else {
-            MsgBox(QStringLiteral("○の勝ちです。"));
-        }
+void Form1::ShowResult(GameResult result)
+{
+    switch (result) {
+    case GameResult::None: break;
+    case GameResult::BlackWins: MsgBox(QStringLiteral("●の勝ちです。")); break;
+    case GameResult::Draw: MsgBox(QStringLiteral("引き分けです。")); break;
+    case GameResult::WhiteWins: MsgBox(QStringLiteral("○の勝ちです。")); break;
     }
 }
 
@@ -343,15 +354,7 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    for (int y = 0; y < BoardSize; ++y) {
-        for (int x = 0; x < BoardSize; ++x) {
-            Game.Board(x, y) = EmptyCell;
-        }
-    }
-    Game.Board(3, 3) = WhiteStone;
-    Game.Board(4, 3) = BlackStone;
-    Game.Board(3, 4) = BlackStone;
-    Game.Board(4, 4) = WhiteStone;
+    SetStartPosition(Game.Board);
     ShowBoard();
     RefreshTurn();
     Text1->setFocus(Qt::OtherFocusReason);

@@ -12,9 +12,14 @@
 
 #include "computer/computer_move.h"
 #include "rules/game_state.h"
+#include "rules/turn_verdict.h"
 #include "window/color_button.h"
 
 namespace uragae {
+
+namespace testing {
+class WindowHarness;
+}
 
 inline constexpr auto ProgramTitle = "ウラガエ";
 inline constexpr auto WindowCaption = "ウラガエ ver.1.7";
@@ -26,34 +31,36 @@ QString ToQString(std::string_view text);
 // The accessible name of a square: where it is (a1..h8) and what it holds.
 QString SquareAccessibleName(int square, const QString& caption);
 
+// Shows `text` in a modal box titled with the program's title, with one OK button and no icon.
+void ShowMessageBox(QWidget* parent, const QString& text);
+
+// Maps the window's Japanese font names to faces Linux has (idempotent).
+void InstallFontSubstitutions();
+
+// The window owns the game: its state, its controls and the handlers of their clicks. Only a
+// person's input (through the controls) and the tests' harness reach inside.
 class Form1 : public QWidget, public ComputerWindow {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    // The game's state lives with the window, as the window's own variables.
-    GameState Game;
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The controls, by their design names. The window owns them through Qt's parent links.
-    std::array<ColorButton*, SquareCount> Command1{};
-    QPushButton* Command2 = nullptr;   // パス
-    ColorButton* Command3 = nullptr;  // リセット
-    QPushButton* Command4 = nullptr;   // 終了
-    QLineEdit* Text1 = nullptr;        // "●" stones
-    QLineEdit* Text2 = nullptr;        // "○" stones
-    QLineEdit* Text3 = nullptr;        // empty squares
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
+private:
+    friend class testing::WindowHarness;
 
-    // Board view: the captions are the board between events.
+    // Board view: between events the captions are the board.
     void ReadBoard();
     void ShowBoard();
 
     // Turn flow.
     void RefreshTurn();
+    int MarkLegalSquares();
+    void WriteCounts();
+    void ShowResult(GameResult result);
     void ComputerMove();
 
     // Event handlers.
@@ -68,38 +75,41 @@ public:
     void SetSquareCaption(int square, const QString& caption);
     [[nodiscard]] quint32 SquareBackColor(int square) const;
     void SetSquareBackColor(int square, quint32 color);
+    void PaintAllSquares(quint32 color);
     void FocusSquare(int square) override;
     void ShowMessage(std::string_view text) override;
     void MsgBox(const QString& text);
     void EndProgram();
 
-    // Replaceable for tests: how a message is shown (default: a modal message box), where the
-    // computer's random draws come from, and its pause.
-    using MessagePresenter = std::function<void(const QString&)>;
-    void SetMessagePresenter(MessagePresenter presenter);
-    void SetComputerRandom(RandomDraw random);
-    void SetComputerPause(Pause pause);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     [[nodiscard]] ColorButton* Square(int square) const;
-    void PaintAllSquares(quint32 color);
-    void CreateControls();
+    void CreateCountRow();
+    void CreateSquares();
+    void CreateButtons();
+    void ChainTabOrder();
     bool MoveSquareFocus(int square, int key);
 
-    MessagePresenter messagePresenter_;
+    // The game's state lives with the window, as the window's own variables.
+    GameState Game;
+
+    // The controls, by their design names. The window owns them through Qt's parent links.
+    std::array<ColorButton*, SquareCount> Command1{};
+    QPushButton* Command2 = nullptr;  // パス
+    ColorButton* Command3 = nullptr;  // リセット
+    QPushButton* Command4 = nullptr;  // 終了
+    QLineEdit* Text1 = nullptr;       // "●" stones
+    QLineEdit* Text2 = nullptr;       // "○" stones
+    QLineEdit* Text3 = nullptr;       // empty squares
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+
+    // How a message is shown (a modal box), where the computer's draws come from, and its pause;
+    // the tests' harness replaces them.
+    std::function<void(const QString&)> messagePresenter_;
     RandomDraw random_ = DrawReseededFromClock;
     Pause pause_ = CountOutPause;
     bool loaded_ = false;
 };
-
-// Shows `text` in a modal box titled with the program's title, with one OK button and no icon.
-void ShowMessageBox(QWidget* parent, const QString& text);
-
-// Maps the design's font names to Japanese faces Linux has (idempotent).
-void InstallFontSubstitutions();
 
 }  // namespace uragae

@@ -7,17 +7,17 @@
 
 // A replaced global operator new can only sit on malloc and free, and only report through globals.
 // NOLINTBEGIN(cppcoreguidelines-avoid-non-const-global-variables, cppcoreguidelines-no-malloc)
-namespace uragae::testing {
+namespace uragae::bench {
 inline bool countingAllocations = false;
 inline long long allocationCount = 0;
-}  // namespace uragae::testing
+}  // namespace uragae::bench
 
 // All three are kept out of line: once inlined next to each other, GCC takes malloc() and free()
 // behind them for a mismatched pair.
 [[gnu::noinline]] void* operator new(std::size_t size)
 {
-    if (uragae::testing::countingAllocations) {
-        ++uragae::testing::allocationCount;
+    if (uragae::bench::countingAllocations) {
+        ++uragae::bench::allocationCount;
     }
     if (void* memory = std::malloc(size == 0 ? 1 : size)) {
         return memory;
