@@ -6,8 +6,6 @@ set -u
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 timeout_s=${E2E_TIMEOUT:-20}
 export QT_QPA_PLATFORM=xcb  # the unit tests' presets choose offscreen; this one needs X
-here=$(cd "$(dirname "$0")" && pwd)
-export LSAN_OPTIONS="suppressions=$here/lsan_suppressions.txt:print_suppressions=0"
 work=$(mktemp -d)
 shot=$work/window.png
 passed=0 pid="" win=""
@@ -34,10 +32,23 @@ count_hash() { convert "$shot" -crop 41x25+240+336 +repage rgb:- | md5sum; }  # 
 pass_enabled() { (($(convert "$shot" -crop 93x15+38+373 -colorspace gray -format '%[fx:round(255*minima)]' info:) < 100)); }
 green_format=""
 for ((i = 0; i < 64; i++)); do green_format+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"; done
+# A stone, ● or ○, is dark ink in the middle of an unmarked square.
+stone() {
+    [[ " $(greens)" != *" $1 "* ]] &&
+        (($(convert "$shot" -crop 15x15+$((21 + 40 * ($1 % 8)))+$((21 + 40 * ($1 / 8))) -colorspace gray -format '%[fx:round(255*minima)]' info:) < 100))
+}
 greens() { convert "$shot" -format "$green_format" info: | awk '$0 == "srgb(128,255,128)" { printf "%d ", NR - 1 }'; }
 
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1 mousemove --window "$win" 2 2; }
 click_square() { click $((28 + 40 * ($1 % 8))) $((28 + 40 * ($1 / 8))); }
+# From the square that holds the focus: up and left into the corner, where the arrows must stop,
+# then across to the square, and Space.
+key_square() {
+    local keys=(Up Up Up Up Up Up Up Left Left Left Left Left Left Left)
+    for ((k = 0; k < $1 % 8; k++)); do keys+=(Right); done
+    for ((k = 0; k < $1 / 8; k++)); do keys+=(Down); done
+    xdotool windowactivate --sync "$win" key --delay 2 "${keys[@]}" space
+}
 # A message box is a window titled just ウラガエ. The computer's pass, "○を置ける場所がありませんでした。",
 # is more than twice as long as any result ("●の勝ちです。", "引き分けです。", "○の勝ちです。"), and so is
 # its box: wider than half the main window. Return closes a box.
@@ -68,12 +79,20 @@ start
     fail "the count has no red digits"
 ok "titled ウラガエ ver.1.7, 337x433, squares 19 26 37 44 light green, リセット blue-violet, red counts"
 
-# A whole game: the first green square each turn, or パス; every box read and closed.
-result="" boxes=()
+# A whole game: the first green square each turn, by mouse or, while a square holds the focus,
+# by keys; パス when nothing is green. Every box is closed as it comes.
+result="" boxes=() keyed=0 focus_on_square=0
 for ((turn = 0; turn < 100; turn++)); do
     [[ -z $result ]] || break
-    before=$(count_hash) now=$(greens)
-    if [[ -n $now ]]; then click_square "${now%% *}"; elif pass_enabled; then click 84 380; else fail "stuck"; fi
+    before=$(count_hash) now=$(greens) target=""
+    if [[ -n $now ]]; then
+        target=${now%% *}
+        if ((focus_on_square)); then key_square "$target"; keyed=$((keyed + 1)); else click_square "$target"; fi
+    elif pass_enabled; then
+        click 84 380
+    else
+        fail "nothing is green, パス is dead and no result came"
+    fi
     ended() {
         local b
         b=$(box)
@@ -87,9 +106,12 @@ for ((turn = 0; turn < 100; turn++)); do
         [[ $(count_hash) != "$before" ]] && { [[ -n $(greens) ]] || pass_enabled; }
     }
     wait_for "the end of turn $turn" ended
+    [[ -z $target || -n $result ]] || stone "$target" || fail "square $target holds no stone"
+    # The computer focuses its square when it moves; after its pass the focus is where it was.
+    [[ -n $target && ${boxes[-1]:-} != pass ]] && focus_on_square=1 || focus_on_square=0
 done
 [[ -n $result ]] || fail "no result after 100 turns"
-ok "a whole game in $turn turns; boxes: ${boxes[*]}"
+ok "a whole game in $turn turns, $keyed moves by keys; boxes: ${boxes[*]}"
 shoot
 [[ -z $(greens) ]] && ! pass_enabled || fail "squares or パス still live after the result"
 

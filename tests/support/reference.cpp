@@ -1,6 +1,7 @@
 // The capture rule walked the long way, for checking the program against.
 #include "reference.h"
 
+#include <array>
 #include <cstdlib>
 #include <stdexcept>
 #include <vector>
@@ -11,14 +12,26 @@ namespace {
 
 bool OnBoard(int x, int y) { return x >= 0 && x < BoardSize && y >= 0 && y < BoardSize; }
 
-// The length of the run of `opp` stones closed by `own` from (x, y) towards (dx, dy); 0 if none.
-int Run(const BoardGrid& board, int x, int y, int dx, int dy, std::string_view own, std::string_view opp)
+// Turns, on `board`, every run of `opp` stones that `own` on (x, y) closes, placing `own` there
+// when it turns any; returns how many stones it turned.
+int Capture(BoardGrid& board, int x, int y, std::string_view own, std::string_view opp)
 {
-    int run = 0;
-    for (x += dx, y += dy; OnBoard(x, y) && board(x, y) == opp; x += dx, y += dy) {
-        ++run;
+    int turned = 0;
+    for (const int direction : {0, 1, 2, 3, 5, 6, 7, 8}) {  // the 3x3 block around (x, y), less its centre
+        const int dx = direction % 3 - 1;
+        const int dy = direction / 3 - 1;
+        int run = 1;
+        while (OnBoard(x + run * dx, y + run * dy) && board(x + run * dx, y + run * dy) == opp) {
+            ++run;
+        }
+        if (run > 1 && OnBoard(x + run * dx, y + run * dy) && board(x + run * dx, y + run * dy) == own) {
+            turned += run - 1;
+            for (int k = 0; k < run; ++k) {
+                board(x + k * dx, y + k * dy) = own;
+            }
+        }
     }
-    return OnBoard(x, y) && board(x, y) == own ? run : 0;
+    return turned;
 }
 
 }  // namespace
@@ -28,19 +41,17 @@ BoardGrid ParseBoard(std::string_view text)
     BoardGrid board;
     int square = 0;
     for (const char symbol : text) {
-        if (symbol == ' ' || symbol == '\n') {
-            continue;
+        const std::size_t glyph = std::string_view(".BW").find(symbol);
+        if (glyph != std::string_view::npos && square < SquareCount) {
+            board(SquareColumn(square), SquareRow(square)) =
+                std::array{EmptyCell, BlackStone, WhiteStone}.at(glyph);
+            ++square;
+        } else if (symbol != ' ' && symbol != '\n') {
+            square = SquareCount + 1;
         }
-        if (square == SquareCount || (symbol != '.' && symbol != 'B' && symbol != 'W')) {
-            throw std::invalid_argument("not a position: " + std::string(text));
-        }
-        board(SquareColumn(square), SquareRow(square)) = symbol == 'B'   ? BlackStone
-                                                         : symbol == 'W' ? WhiteStone
-                                                                         : "";
-        ++square;
     }
     if (square != SquareCount) {
-        throw std::invalid_argument("not 64 squares: " + std::string(text));
+        throw std::invalid_argument("not a position of 64 squares: " + std::string(text));
     }
     return board;
 }
@@ -55,48 +66,38 @@ std::string BoardLine(const BoardGrid& board)
     return line;
 }
 
-int ReferenceFlips(const BoardGrid& board, int x, int y, std::string_view own, std::string_view opp)
+std::vector<int> LegalSquares(const BoardGrid& board, std::string_view own, std::string_view opp)
 {
-    int total = 0;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            total += dx != 0 || dy != 0 ? Run(board, x, y, dx, dy, own, opp) : 0;
+    std::vector<int> legal;
+    for (int square = 0; square < SquareCount; ++square) {
+        const int x = SquareColumn(square);
+        const int y = SquareRow(square);
+        if (board(x, y).empty() && ReferenceFlips(board, x, y, own, opp) > 0) {
+            legal.push_back(square);
         }
     }
-    return total;
+    return legal;
+}
+
+int ReferenceFlips(const BoardGrid& board, int x, int y, std::string_view own, std::string_view opp)
+{
+    BoardGrid copy = board;
+    return Capture(copy, x, y, own, opp);
 }
 
 BoardGrid ReferencePlay(BoardGrid board, int x, int y, std::string_view own, std::string_view opp)
 {
-    const BoardGrid before = board;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            const int run = dx != 0 || dy != 0 ? Run(before, x, y, dx, dy, own, opp) : 0;
-            for (int k = 1; k <= run; ++k) {
-                board(x + k * dx, y + k * dy) = own;
-            }
-            if (run > 0) {
-                board(x, y) = own;
-            }
-        }
-    }
+    Capture(board, x, y, own, opp);
     return board;
 }
 
 BoardGrid RandomGamePosition(std::mt19937& random, int moves)
 {
-    BoardGrid board = ParseBoard(std::string(27, '.') + "WB......BW" + std::string(27, '.'));
+    BoardGrid board = ParseBoard(StartLine);
     std::string_view mover = BlackStone;
     std::string_view other = WhiteStone;
     for (int passes = 0; moves > 0 && passes < 2; std::swap(mover, other)) {
-        std::vector<int> legal;
-        for (int square = 0; square < SquareCount; ++square) {
-            const int x = SquareColumn(square);
-            const int y = SquareRow(square);
-            if (board(x, y).empty() && ReferenceFlips(board, x, y, mover, other) > 0) {
-                legal.push_back(square);
-            }
-        }
+        const std::vector<int> legal = LegalSquares(board, mover, other);
         passes = legal.empty() ? passes + 1 : 0;
         if (!legal.empty()) {
             const int square = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(random)];

@@ -1,9 +1,8 @@
-// Whole games through the window's handlers, every click checked against the rules: the board it
-// leaves, the marked squares and their numbers, the counts, the pass button and the result.
+// Whole games through the window's handlers, each click checked against the rules reference: the
+// board it leaves, the marked squares and their numbers, the counts, the pass button, the result.
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <random>
 
 #include "computer/computer_move.h"
 #include "reference.h"
@@ -12,76 +11,50 @@
 namespace uragae {
 namespace {
 
-using testing::ReferenceFlips;
+using testing::Screen;
 using testing::WindowHarness;
 
 const QString ComputerPasses = ToQString(ComputerPassMessage);
-const std::string StartLine = std::string(27, '.') + "WB......BW" + std::string(27, '.');
 
-int Flips(const BoardGrid& board, int square, std::string_view own, std::string_view opp)
+// The window once a turn has ended on `board`: the person's moves marked with their numbers and
+// nothing else, the counts, and the pass button.
+Screen Expected(const BoardGrid& board, bool computerPassed, int focus)
 {
-    const int x = SquareColumn(square);
-    const int y = SquareRow(square);
-    return board(x, y).empty() ? ReferenceFlips(board, x, y, own, opp) : 0;
-}
-
-bool CanMove(const BoardGrid& board, std::string_view own, std::string_view opp)
-{
-    for (int square = 0; square < SquareCount; ++square) {
-        if (Flips(board, square, own, opp) > 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The window after a turn ended on `board`: "●"'s moves marked with their numbers and nothing
-// else, the counts, the pass rule, and the result announced exactly when the game is over, with
-// the final window already on screen. `fresh` are the messages of this turn after the pass.
-void ExpectTurnShown(const WindowHarness& window, const BoardGrid& board, bool computerPassed,
-                     const std::vector<QString>& fresh, const testing::Screen* atResult)
-{
-    const testing::Screen screen = window.Shot();
-    int counts[3] = {0, 0, 0};
+    Screen screen{.focusedSquare = focus};
+    std::array<int, 3> counts{};
     for (int square = 0; square < SquareCount; ++square) {
         const std::string& cell = board(SquareColumn(square), SquareRow(square));
-        const int flips = Flips(board, square, BlackStone, WhiteStone);
-        ++counts[cell == BlackStone ? 0 : cell == WhiteStone ? 1 : 2];
-        ASSERT_EQ(screen.colors[square], flips > 0 ? LegalColor : ButtonFaceColor) << square;
-        ASSERT_EQ(screen.captions[square], flips > 0 ? QString::number(flips) : ToQString(cell)) << square;
+        const int flips = cell.empty() ? testing::ReferenceFlips(board, SquareColumn(square),
+                                                                 SquareRow(square), BlackStone, WhiteStone)
+                                       : 0;
+        ++counts.at(cell == BlackStone ? 0 : cell == WhiteStone ? 1 : 2);
+        screen.colors.push_back(flips > 0 ? LegalColor : ButtonFaceColor);
+        screen.captions.push_back(flips > 0 ? QString::number(flips) : ToQString(cell));
     }
-    ASSERT_EQ(screen.counts, (std::vector<QString>{QString::number(counts[0]), QString::number(counts[1]),
-                                                   QString::number(counts[2])}));
-    const bool personCanMove = CanMove(board, BlackStone, WhiteStone);
-    ASSERT_EQ(screen.passEnabled, (counts[2] > 0 && !personCanMove && !computerPassed) || counts[2] == 60);
-    const bool over = counts[2] == 0 || (computerPassed && !personCanMove);
-    const QString result = counts[0] > counts[1]    ? QStringLiteral("●の勝ちです。")
-                           : counts[0] == counts[1] ? QStringLiteral("引き分けです。")
-                                                    : QStringLiteral("○の勝ちです。");
-    ASSERT_EQ(fresh, over ? std::vector<QString>{result} : std::vector<QString>{})
-        << testing::BoardLine(board);
-    if (over) {
-        ASSERT_EQ(atResult->captions, screen.captions);
-        ASSERT_EQ(atResult->colors, screen.colors);
-        ASSERT_EQ(atResult->counts, screen.counts);
-        ASSERT_FALSE(atResult->passEnabled);
+    for (const int count : counts) {
+        screen.counts.push_back(QString::number(count));
     }
+    const bool personCanMove = std::ranges::count(screen.colors, LegalColor) > 0;
+    screen.passEnabled = (counts[2] > 0 && !personCanMove && !computerPassed) || counts[2] == 60;
+    return screen;
 }
 
-std::vector<QString> Captions(const BoardGrid& board)
+// The result message when the game is over on this screen, else none.
+std::vector<QString> Result(const Screen& screen, bool computerPassed)
 {
-    std::vector<QString> captions;
-    for (int square = 0; square < SquareCount; ++square) {
-        captions.push_back(ToQString(board(SquareColumn(square), SquareRow(square))));
+    const int black = screen.counts[0].toInt();
+    const int white = screen.counts[1].toInt();
+    if (screen.counts[2] != "0" && (!computerPassed || std::ranges::count(screen.colors, LegalColor) > 0)) {
+        return {};
     }
-    return captions;
+    return {black > white ? "●の勝ちです。" : black == white ? "引き分けです。" : "○の勝ちです。"};
 }
 
-// Plays the person's move on `square` (or passes when square is -1) and checks the turn: the
-// computer answered on the square that holds the focus, or, with empty squares left and no move,
-// announced its pass while the person's move was on screen and nothing marked. Returns whether
-// the computer passed.
-bool PlayTurn(WindowHarness& window, int square)
+// Plays the person's move on `square`, or passes (-1), and checks the whole turn: the computer
+// answered on the square that holds the focus, or, with empty squares left and no move, announced
+// its pass while the person's move was on screen unmarked; the result, when the game is over,
+// came with the final window on screen.
+void PlayTurn(WindowHarness& window, int square)
 {
     BoardGrid board = window.Board();
     const std::size_t before = window.messages.size();
@@ -92,25 +65,29 @@ bool PlayTurn(WindowHarness& window, int square)
             testing::ReferencePlay(board, SquareColumn(square), SquareRow(square), BlackStone, WhiteStone);
         window.Click(square);
     }
-    std::vector<QString> fresh(window.messages.begin() + static_cast<long>(before), window.messages.end());
-    const bool full = testing::BoardLine(board).find('.') == std::string::npos;
-    const bool computerPassed = !full && !CanMove(board, WhiteStone, BlackStone);
+    const std::vector<int> answers = testing::LegalSquares(board, WhiteStone, BlackStone);
+    const bool computerPassed = answers.empty() && testing::BoardLine(board).find('.') != std::string::npos;
+    const int focus = window.Shot().focusedSquare;
+    std::vector<QString> expectedMessages;
     if (computerPassed) {
-        EXPECT_FALSE(fresh.empty() || fresh.front() != ComputerPasses);
-        const testing::Screen& atPass = window.screensAtMessages.at(before);
-        EXPECT_EQ(atPass.captions, Captions(board));
-        EXPECT_EQ(atPass.colors, std::vector<quint32>(SquareCount, ButtonFaceColor));
-        fresh.erase(fresh.begin());
-    } else if (!full) {
-        const int answer = window.Shot().focusedSquare;
-        EXPECT_GT(answer < 0 ? 0 : Flips(board, answer, WhiteStone, BlackStone), 0) << "focus on the answer";
-        board =
-            testing::ReferencePlay(board, SquareColumn(answer), SquareRow(answer), WhiteStone, BlackStone);
+        expectedMessages.push_back(ComputerPasses);
+        Screen unmarked = Expected(board, false, -1);
+        std::ranges::fill(unmarked.colors, ButtonFaceColor);
+        EXPECT_EQ(window.screensAtMessages.at(before).colors, unmarked.colors);
+        EXPECT_EQ(window.Board(), board) << "the person's move is on screen during the computer's pass";
+    } else if (!answers.empty()) {
+        EXPECT_TRUE(std::ranges::find(answers, focus) != answers.end())
+            << "the focus is on the computer's move";
+        board = testing::ReferencePlay(board, SquareColumn(focus), SquareRow(focus), WhiteStone, BlackStone);
     }
-    EXPECT_EQ(testing::BoardLine(window.Board()), testing::BoardLine(board));
-    ExpectTurnShown(window, board, computerPassed, fresh,
-                    fresh.empty() ? nullptr : &window.screensAtMessages.back());
-    return computerPassed;
+    const Screen expected = Expected(board, computerPassed, focus);
+    EXPECT_EQ(window.Shot(), expected) << testing::BoardLine(board);
+    for (const QString& result : Result(expected, computerPassed)) {
+        expectedMessages.push_back(result);
+        EXPECT_EQ(window.screensAtMessages.back(), expected) << "the final window is up behind the result";
+    }
+    EXPECT_EQ(std::vector(window.messages.begin() + static_cast<long>(before), window.messages.end()),
+              expectedMessages);
 }
 
 // Many games through the real handlers: marked squares, unmarked ones, passes and resets.
@@ -122,83 +99,77 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
               << " games (URAGAE_SEED, URAGAE_WINDOW_GAMES)\n";
     RecordProperty("seed", std::to_string(seed));
     std::mt19937 random(seed);
-    const auto chance = [&random](double p) {
-        return std::uniform_real_distribution<double>(0, 1)(random) < p;
+    const auto pick = [&random](int count) {
+        return std::uniform_int_distribution<int>(0, count - 1)(random);
     };
     WindowHarness window;
     window.draw = [&random] { return std::uniform_real_distribution<double>(0, 1)(random); };
     window.Show();
-    bool computerPassed = false;
-    for (int finished = 0, steps = 0; finished < games; ++steps) {
-        ASSERT_LT(steps, 200 * games) << "games stopped ending";
-        const testing::Screen screen = window.Shot();
-        std::vector<int> marked;
-        for (int square = 0; square < SquareCount; ++square) {
-            if (screen.colors[square] == LegalColor) {
-                marked.push_back(square);
-            }
-        }
-        const int any = std::uniform_int_distribution<int>(0, SquareCount - 1)(random);
+    for (int finished = 0, step = 0; finished < games; ++step) {
+        ASSERT_LT(step, 200 * games) << "games stopped ending";
+        const Screen screen = window.Shot();
+        const std::vector<int> marked = testing::LegalSquares(window.Board(), BlackStone, WhiteStone);
+        const bool over = marked.empty() && !screen.passEnabled;
         const std::size_t messages = window.messages.size();
-        if (marked.empty() && !screen.passEnabled) {  // over: the squares and the pass do nothing
+        const int any = pick(SquareCount);
+        if (over || screen.colors.at(any) != LegalColor) {
             window.Click(any);
-            window.Pass();
-            ASSERT_EQ(window.Shot(), screen);
-            ASSERT_EQ(window.messages.size(), messages) << "the result is announced once";
-        }
-        if (chance(0.01) || (marked.empty() && !screen.passEnabled)) {
-            finished += marked.empty() && !screen.passEnabled ? 1 : 0;
-            window.Reset();
-            ExpectTurnShown(window, testing::ParseBoard(StartLine), computerPassed, {}, nullptr);
-            ASSERT_TRUE(window.BlackCount()->hasFocus());
-        } else if (screen.colors[any] != LegalColor && chance(0.1)) {
-            window.Click(any);
-            ASSERT_EQ(window.Shot(), screen) << "an unmarked square played";
+            if (over) {
+                window.Pass();
+            }
+            ASSERT_EQ(window.Shot(), screen) << "square " << any << " is unmarked, or the game over";
             ASSERT_EQ(window.messages.size(), messages);
-        } else if (screen.passEnabled && (marked.empty() || chance(0.05))) {
-            computerPassed = PlayTurn(window, -1);
-        } else {
-            computerPassed = PlayTurn(
-                window, marked[std::uniform_int_distribution<std::size_t>(0, marked.size() - 1)(random)]);
         }
-        ASSERT_FALSE(::testing::Test::HasFailure()) << "seed " << seed << ", step " << steps;
+        if (over || pick(100) == 0) {
+            finished += over ? 1 : 0;
+            window.Reset();
+            EXPECT_EQ(window.Shot(), Expected(testing::ParseBoard(testing::StartLine), false, -1));
+            EXPECT_TRUE(window.BlackCount()->hasFocus());
+        } else if (screen.passEnabled && (marked.empty() || pick(20) == 0)) {
+            PlayTurn(window, -1);
+        } else {
+            PlayTurn(window, marked.at(pick(static_cast<int>(marked.size()))));
+        }
+        ASSERT_FALSE(HasFailure()) << "seed " << seed << ", step " << step;
     }
 }
 
-// Endings that random games seldom reach: the position, the computer's last turn, the person's
-// square (-1: pass) and every message that follows.
+// Endings that random games seldom reach, as the position, the computer's pass on its last turn,
+// the person's square (Pass: パス; None: no turn) and the messages the window shows from the start.
 TEST(RareEndings, EndAsTheRulesSay)
 {
-    const QString black = QStringLiteral("●の勝ちです。");
-    const QString draw = QStringLiteral("引き分けです。");
-    const QString white = QStringLiteral("○の勝ちです。");
     struct Ending {
         std::string_view position;
         int computerPassed;
         int square;
         std::vector<QString> messages;
     };
+    constexpr int Pass = -1;
+    constexpr int None = SquareCount;
     const std::vector<Ending> endings{
-        // Both sides stuck with 20 stones each: the person passes, the computer must pass, a draw.
-        {"BBBBBBBBBBBBBBBBBBBB........................WWWWWWWWWWWWWWWWWWWW", 0, -1, {ComputerPasses, draw}},
-        // The person fills the last square: the computer has no turn, no pass is announced.
-        {"BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBWWWWWWWWWWWWWWWWWWWWWWWWWWWWWBW.", 1, 63, {black}},
-        // The computer, with no move, passes; the person moves on.
+        // Neither side can move, 20 stones each: the person passes, the computer must pass, a draw.
+        {"BBBBBBBBBBBBBBBBBBBB........................WWWWWWWWWWWWWWWWWWWW",
+         0,
+         Pass,
+         {ComputerPasses, "引き分けです。"}},
+        // The person fills the last square: the computer has no turn and announces no pass.
+        {"BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBWWWWWWWWWWWWWWWWWWWWWWWWWWWWWBW.", 1, 63, {"●の勝ちです。"}},
+        // The computer has no move; the person has one left and plays on.
         {"BW......................................................BW......", 0, 2, {ComputerPasses}},
-        // The person is stuck and passes; the computer takes the last black stone, then is stuck.
-        {"WB..................................................WWWWWWWWWWWW", 0, -1, {}},
+        // The person is stuck and passes; the computer takes the last black stone and waits.
+        {"WB..................................................WWWWWWWWWWWW", 0, Pass, {}},
+        // The computer passed last and the person is stuck: over at once, with squares empty.
+        {"BBBBBBBBBBBBBBBBBBBB.....................WWWWWWWWWWWWWWWWWWWWWWW", 1, None, {"○の勝ちです。"}},
     };
     for (const Ending& ending : endings) {
         WindowHarness window;
         window.Show();
         window.SetPosition(ending.position, ending.computerPassed);
-        ASSERT_TRUE(window.messages.empty()) << ending.position;
-        PlayTurn(window, ending.square);
+        if (ending.square != None) {
+            PlayTurn(window, ending.square);
+        }
         EXPECT_EQ(window.messages, ending.messages) << ending.position;
     }
-    WindowHarness window;
-    window.SetPosition("BBBBBBBBBBBBBBBBBBBB.....................WWWWWWWWWWWWWWWWWWWWWWW", 1);
-    EXPECT_EQ(window.messages, std::vector<QString>{white}) << "the computer passed and the person is stuck";
 }
 
 }  // namespace
