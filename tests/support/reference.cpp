@@ -1,8 +1,6 @@
 // The capture rule walked the long way, for checking the program against.
 #include "reference.h"
 
-#include <array>
-#include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
@@ -41,19 +39,16 @@ BoardGrid ParseBoard(std::string_view text)
     BoardGrid board;
     int square = 0;
     for (const char symbol : text) {
-        const std::size_t glyph = std::string_view(".BW").find(symbol);
-        if (glyph != std::string_view::npos && square < SquareCount) {
+        if (symbol != ' ' && symbol != '\n') {
             board(SquareColumn(square), SquareRow(square)) =
-                std::array{EmptyCell, BlackStone, WhiteStone}.at(glyph);
+                symbol == 'B'   ? BlackStone
+                : symbol == 'W' ? WhiteStone
+                : symbol == '.' ? EmptyCell
+                                : throw std::invalid_argument(std::string(text));
             ++square;
-        } else if (symbol != ' ' && symbol != '\n') {
-            square = SquareCount + 1;
         }
     }
-    if (square != SquareCount) {
-        throw std::invalid_argument("not a position of 64 squares: " + std::string(text));
-    }
-    return board;
+    return square == SquareCount ? board : throw std::invalid_argument(std::string(text));
 }
 
 std::string BoardLine(const BoardGrid& board)
@@ -106,18 +101,6 @@ BoardGrid RandomGamePosition(std::mt19937& random, int moves)
         }
     }
     return board;
-}
-
-unsigned SeedFromEnvironment(unsigned fallback)
-{
-    const char* text = std::getenv("URAGAE_SEED");
-    return text != nullptr ? static_cast<unsigned>(std::stoul(text)) : fallback;
-}
-
-int CountFromEnvironment(const char* name, int fallback)
-{
-    const char* text = std::getenv(name);
-    return text != nullptr ? std::stoi(text) : fallback;
 }
 
 }  // namespace uragae::testing

@@ -1,6 +1,7 @@
 // Test support: positions as one line of text, a plain statement of the capture rule, and seeds.
 #pragma once
 
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <string_view>
@@ -22,7 +23,6 @@ inline constexpr std::string_view StartLine =
 int ReferenceFlips(const BoardGrid& board, int x, int y, std::string_view own, std::string_view opp);
 // The board after `own` plays on (x, y); unchanged when the move turns nothing.
 BoardGrid ReferencePlay(BoardGrid board, int x, int y, std::string_view own, std::string_view opp);
-
 // Every empty square where `own` may play, in index order.
 std::vector<int> LegalSquares(const BoardGrid& board, std::string_view own, std::string_view opp);
 
@@ -30,8 +30,15 @@ std::vector<int> LegalSquares(const BoardGrid& board, std::string_view own, std:
 // passes), from the start for `moves` moves or until neither side can move.
 BoardGrid RandomGamePosition(std::mt19937& random, int moves);
 
-// URAGAE_SEED, or `fallback`; the environment variable `name` as a count, or `fallback`.
-unsigned SeedFromEnvironment(unsigned fallback);
-int CountFromEnvironment(const char* name, int fallback);
+// The environment variable `name` as a number, or `fallback` when it is unset; URAGAE_SEED seeds.
+inline int CountFromEnvironment(const char* name, int fallback)
+{
+    const char* text = std::getenv(name);
+    return text != nullptr ? std::stoi(text) : fallback;
+}
+inline unsigned SeedFromEnvironment(unsigned fallback)
+{
+    return static_cast<unsigned>(CountFromEnvironment("URAGAE_SEED", static_cast<int>(fallback)));
+}
 
 }  // namespace uragae::testing

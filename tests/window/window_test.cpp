@@ -32,17 +32,6 @@ TEST(Layout, ControlsSitWhereDesignedInPixels)
     EXPECT_EQ(actual, expected);
 }
 
-TEST(StartUp, DesignedCaptionsAreTheStartUnmarkedUntilTheLoad)
-{
-    WindowHarness window;
-    EXPECT_EQ(window.Board(), testing::ParseBoard(testing::StartLine));
-    EXPECT_EQ(window.Shot().colors, std::vector<quint32>(SquareCount, ButtonFaceColor));
-    EXPECT_EQ(window.Window().windowTitle(), QStringLiteral("ウラガエ ver.1.7"));
-    window.Show();
-    EXPECT_EQ(window.Shot().counts, (std::vector<QString>{"2", "2", "60"}));
-    EXPECT_TRUE(window.BlackCount()->hasFocus());
-}
-
 TEST(ScreenReader, SquaresSayWhereTheyAreAndWhatTheyHold)
 {
     WindowHarness window;
