@@ -96,7 +96,7 @@ QString SquareAccessibleName(int square, const QString& caption)
 void ShowMessageBox(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(ProgramTitle), text, QMessageBox::Ok, parent);
-    // Some styles put an icon on dialog buttons; the design's box has none anywhere.
+    // Some styles put an icon on dialog buttons; the game's boxes show none anywhere.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
         ok->setIcon(QIcon());
     }
