@@ -1,4 +1,4 @@
-// Test support: positions as one line of text, a plain statement of the capture rule, and seeds.
+// Test support: a position as one line of text, the capture rule walked plainly on it, and seeds.
 #pragma once
 
 #include <cstdlib>
@@ -11,24 +11,23 @@
 
 namespace uragae::testing {
 
-// A position as 64 characters, index y * 8 + x: '.' empty, 'B' "●", 'W' "○". Blanks and line
-// breaks are skipped, so an 8-line diagram reads the same.
-BoardGrid ParseBoard(std::string_view text);
-std::string BoardLine(const BoardGrid& board);
-inline constexpr std::string_view StartLine =
-    "...........................WB......BW...........................";
+// A position is 64 characters, index y * 8 + x: '.' empty, 'B' "●", 'W' "○".
+using Line = std::string;
+inline const Line StartLine = "...........................WB......BW...........................";
+BoardGrid ParseBoard(std::string_view line);
+Line BoardLine(const BoardGrid& board);
 
-// How many stones `own` turns by playing on the empty square (x, y): each of the eight rays is
-// walked to the edge, square by square, with no shortcuts.
-int ReferenceFlips(const BoardGrid& board, int x, int y, std::string_view own, std::string_view opp);
-// The board after `own` plays on (x, y); unchanged when the move turns nothing.
-BoardGrid ReferencePlay(BoardGrid board, int x, int y, std::string_view own, std::string_view opp);
-// Every empty square where `own` may play, in index order.
-std::vector<int> LegalSquares(const BoardGrid& board, std::string_view own, std::string_view opp);
+// Plays `own` ('B' or 'W') on the empty `square` of `line`: every run of the other side's stones
+// that it closes in the eight directions is turned, and the square taken if any was. Returns the
+// number of stones turned; `line` is unchanged when it is 0.
+int Capture(Line& line, int square, char own);
+inline int Flips(Line line, int square, char own) { return Capture(line, square, own); }
+inline Line Played(Line line, int square, char own) { return Capture(line, square, own), line; }
+std::vector<int> LegalSquares(const Line& line, char own);
 
-// A position from a random game: random legal moves, sides alternating (a side with no move
+// A position of a random game: random legal moves, the sides alternating (one with no move
 // passes), from the start for `moves` moves or until neither side can move.
-BoardGrid RandomGamePosition(std::mt19937& random, int moves);
+Line RandomGame(std::mt19937& random, int moves);
 
 // The environment variable `name` as a number, or `fallback` when it is unset; URAGAE_SEED seeds.
 inline int CountFromEnvironment(const char* name, int fallback)

@@ -1,16 +1,13 @@
-// The window itself: its layout, the designed start, screen-reader names and the focus at the end.
+// The window itself: its layout, screen-reader names and where the focus rests when the game ends.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QTest>
 
-#include "reference.h"
 #include "window_harness.h"
 
-namespace uragae {
+namespace uragae::testing {
 namespace {
-
-using testing::WindowHarness;
 
 TEST(Layout, ControlsSitWhereDesignedInPixels)
 {
@@ -51,7 +48,7 @@ TEST(Keyboard, FocusLeavesADisabledPassButtonForTheCountsNotForReset)
 {
     WindowHarness window;
     window.Show();
-    window.SetPosition("BBBBBBBBBBBBBBBBBBBB........................WWWWWWWWWWWWWWWWWWWW");
+    window.SetPosition("BBBBBBBBBBBBBBBBBBBB........................WWWWWWWWWWWWWWWWWWWW", 0);
     window.PassButton()->setFocus();
     QTest::keyClick(window.PassButton(), Qt::Key_Space);
     ASSERT_EQ(window.messages.size(), 2U) << "the computer's pass, then the result";
@@ -59,4 +56,4 @@ TEST(Keyboard, FocusLeavesADisabledPassButtonForTheCountsNotForReset)
 }
 
 }  // namespace
-}  // namespace uragae
+}  // namespace uragae::testing
