@@ -10,69 +10,49 @@
 #include "computer/computer_move.h"
 #include "reference.h"
 
-namespace uragae {
-
-// How GoogleTest shows a board: its one-line form.
-void PrintTo(const BoardGrid& board, std::ostream* out) { *out << testing::BoardLine(board); }
-
+namespace uragae::testing {
 namespace {
-using namespace testing;
 
 constexpr std::array Corners{0, 7, 56, 63};  // the computer's corner order, which is also index order
 
-std::string_view Other(std::string_view own) { return own == WhiteStone ? BlackStone : WhiteStone; }
-
-std::vector<int> Moves(const BoardGrid& board, std::string_view own)
-{
-    return LegalSquares(board, own, Other(own));
-}
-
-std::vector<int> CornerMoves(const BoardGrid& board, std::string_view own)
+std::vector<int> CornerMoves(const Line& line, char own)
 {
     std::vector<int> moves;
-    std::ranges::copy_if(Corners, std::back_inserter(moves), [&](int corner) {
-        const int x = SquareColumn(corner);
-        const int y = SquareRow(corner);
-        return board(x, y).empty() && ReferenceFlips(board, x, y, own, Other(own)) > 0;
-    });
+    std::ranges::copy_if(Corners, std::back_inserter(moves),
+                         [&](int corner) { return line[corner] == '.' && Flips(line, corner, own) > 0; });
     return moves;
 }
 
-BoardGrid Play(const BoardGrid& board, int square, std::string_view own)
+std::size_t EmptyCorners(const Line& line)
 {
-    return ReferencePlay(board, SquareColumn(square), SquareRow(square), own, Other(own));
-}
-
-std::size_t EmptyCorners(const BoardGrid& board)
-{
-    return std::ranges::count_if(Corners, [&](int corner) { return BoardLine(board)[corner] == '.'; });
+    return std::ranges::count_if(Corners, [&](int corner) { return line[corner] == '.'; });
 }
 
 // The reference of the computer's choice: its decision ("full board", "pass", "corner", "shut-out",
 // "look-ahead 0".."look-ahead 4") and the squares of that class in the order found. Every class is
 // filled, on copies of the board, whether or not a better class already has members.
-std::pair<std::string, std::vector<int>> ReferenceChoice(const BoardGrid& board)
+std::pair<std::string, std::vector<int>> ReferenceChoice(const Line& line)
 {
     // Corner moves, shut-out moves, then look-ahead 0..4.
-    std::array<std::vector<int>, 7> classes{CornerMoves(board, WhiteStone)};
-    for (const int move : Moves(board, WhiteStone)) {
-        const BoardGrid next = Play(board, move, WhiteStone);
+    std::array<std::vector<int>, 7> classes{CornerMoves(line, 'W')};
+    for (const int move : LegalSquares(line, 'W')) {
+        const Line next = Played(line, move, 'W');
         bool open = false;  // after some reply of "●", some empty corner is open to "○"
         bool shut = false;  // after some reply of "●", some empty corner is closed to "○"
-        for (const int reply : Moves(next, BlackStone)) {
-            const BoardGrid replied = Play(next, reply, BlackStone);
-            const std::size_t opened = CornerMoves(replied, WhiteStone).size();
+        for (const int reply : LegalSquares(next, 'B')) {
+            const Line replied = Played(next, reply, 'B');
+            const std::size_t opened = CornerMoves(replied, 'W').size();
             open = open || opened > 0;
             shut = shut || opened < EmptyCorners(replied);
         }
-        const bool shutOut = Moves(next, BlackStone).empty();
-        const bool cornerForBlack = !CornerMoves(next, BlackStone).empty();
+        const bool shutOut = LegalSquares(next, 'B').empty();
+        const bool cornerForBlack = !CornerMoves(next, 'B').empty();
         const int lookAhead = open ? (shut ? 1 : 0) : (shut ? 2 : 3);
         classes.at(shutOut ? 1 : cornerForBlack ? 6 : 2 + lookAhead).push_back(move);
     }
     const auto best = std::ranges::find_if(classes, [](const auto& members) { return !members.empty(); });
     if (best == classes.end()) {
-        return {BoardLine(board).find('.') == std::string::npos ? "full board" : "pass", {}};
+        return {line.find('.') == Line::npos ? "full board" : "pass", {}};
     }
     const auto k = best - classes.begin();
     return {k == 0 ? "corner" : k == 1 ? "shut-out" : "look-ahead " + std::to_string(k - 2), *best};
@@ -103,9 +83,9 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
     RecordProperty("seed", std::to_string(seed));
     std::mt19937 random(seed);
     std::map<std::string, int> seen;
-    const auto check = [&](const BoardGrid& position, double r) {
+    const auto check = [&](const Line& position, double r) {
         Turn turn;
-        turn.Game = GameState{position, {}, 0, 0, 1};  // an earlier pass, which every turn clears
+        turn.Game = GameState{ParseBoard(position), {}, 0, 0, 1};  // an earlier pass, which every turn clears
         ComputerMove(
             turn.Game, turn, [&] { return turn.Log += 'd', r; }, [&] { turn.Log += 'p'; });
         const auto [decision, squares] = ReferenceChoice(position);
@@ -114,25 +94,25 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
         // The drawn member: k = floor(r × n), held within 0..n − 1.
         const int n = static_cast<int>(squares.size());
         const int square = n > 0 ? squares.at(std::min(static_cast<int>(r * n), n - 1)) : -1;
-        const std::string log = n > 0 ? "pd" + std::to_string(square) + "@" + BoardLine(position)
+        const std::string log = n > 0                ? "pd" + std::to_string(square) + "@" + position
                                 : decision == "pass" ? std::string(ComputerPassMessage)
                                                      : "";
-        const BoardGrid after = n > 0 ? Play(position, square, WhiteStone) : position;
-        EXPECT_EQ(
-            std::tuple(turn.Log, turn.Game.Board, turn.Game.ComputerPassed, turn.Game.Snapshots.Slot(0)),
-            std::tuple(log, after, decision == "pass" ? 1 : 0, BoardGrid{}))
-            << decision << " on " << BoardLine(position) << " with r = " << r;
+        const Line after = n > 0 ? Played(position, square, 'W') : position;
+        EXPECT_EQ(std::tuple(turn.Log, BoardLine(turn.Game.Board), turn.Game.ComputerPassed,
+                             turn.Game.Snapshots.Slot(0) == BoardGrid{}),
+                  std::tuple(log, after, decision == "pass" ? 1 : 0, true))
+            << decision << " on " << position << " with r = " << r;
     };
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     // The rare positions, then random games cut off after 0 to 64 moves; r is 0, the largest double
     // below 1, or a uniform draw.
     for (int i = 0; i < std::ssize(Rare) + games; ++i) {
         const double r = std::array{0.0, 0x1.fffffffffffffp-1, uniform(random)}.at(i % 3);
-        check(i < std::ssize(Rare) ? ParseBoard(Rare.at(i)) : RandomGamePosition(random, i % 65), r);
+        check(i < std::ssize(Rare) ? Line(Rare.at(i)) : RandomGame(random, i % 65), r);
     }
     EXPECT_EQ(seen.size(), 14U) << "each decision, and 0 to 4 empty corners, should come up: "
                                 << ::testing::PrintToString(seen);
 }
 
 }  // namespace
-}  // namespace uragae
+}  // namespace uragae::testing

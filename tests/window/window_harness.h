@@ -12,27 +12,6 @@
 
 namespace uragae::testing {
 
-// Everything the person can read off the window.
-struct Screen {
-    std::vector<QString> captions;
-    std::vector<quint32> colors;
-    std::vector<QString> counts;
-    bool passEnabled = false;
-    int focusedSquare = -1;
-    bool operator==(const Screen& other) const = default;
-};
-
-inline void PrintTo(const Screen& screen, std::ostream* out)
-{
-    for (int square = 0; square < SquareCount; ++square) {
-        *out << (square % 8 == 0 ? "\n" : " ") << (screen.colors.at(square) == LegalColor ? "+" : " ")
-             << (screen.captions.at(square).isEmpty() ? "." : screen.captions.at(square).toStdString());
-    }
-    *out << "\ncounts " << screen.counts.at(0).toStdString() << " " << screen.counts.at(1).toStdString()
-         << " " << screen.counts.at(2).toStdString() << ", pass " << screen.passEnabled << ", focus "
-         << screen.focusedSquare;
-}
-
 class WindowHarness {
 public:
     WindowHarness()
@@ -63,45 +42,67 @@ public:
         form_->RefreshTurn();
     }
 
-    [[nodiscard]] Screen Shot() const
+    // What the person sees, as text: each square as its stone (B, W or .) or, marked light green,
+    // as + and its number, then what a screen reader calls it; then the counts and whether パス
+    // is enabled.
+    [[nodiscard]] std::string Shot() const
     {
-        Screen screen{.counts = {form_->Text1->text(), form_->Text2->text(), form_->Text3->text()},
-                      .passEnabled = form_->Command2->isEnabled()};
+        std::string text;
         for (const ColorButton* square : form_->Command1) {
-            screen.captions.push_back(square->text());
-            screen.colors.push_back(square->BackColor());
-            screen.focusedSquare =
-                square->hasFocus() ? static_cast<int>(screen.captions.size()) - 1 : screen.focusedSquare;
+            const QString caption = square->text();
+            text += square->BackColor() == LegalColor        ? "+"
+                    : square->BackColor() == ButtonFaceColor ? ""
+                                                             : "?";
+            text += caption == "●"      ? "B"
+                    : caption == "○"    ? "W"
+                    : caption.isEmpty() ? "."
+                                        : caption.toStdString();
+            text += "(" + square->accessibleName().toStdString() + ") ";
         }
-        return screen;
+        return text + "counts " + form_->Text1->text().toStdString() + " " +
+               form_->Text2->text().toStdString() + " " + form_->Text3->text().toStdString() +
+               (form_->Command2->isEnabled() ? " パス" : "");
     }
 
     // The stones on screen; a marked square's number reads as empty.
     [[nodiscard]] Line Board() const
     {
         Line line;
-        for (const QString& caption : Shot().captions) {
-            line += caption == "●" ? 'B' : caption == "○" ? 'W' : '.';
+        for (const ColorButton* square : form_->Command1) {
+            line += square->text() == "●" ? 'B' : square->text() == "○" ? 'W' : '.';
         }
         return line;
     }
 
-    void Click(int square) const { form_->Command1.at(square)->click(); }
-    void Pass() const { form_->Command2->click(); }
-    void Reset() const { form_->Command3->click(); }
-    [[nodiscard]] Form1& Window() const { return *form_; }
-    [[nodiscard]] ColorButton* Square(int square) const { return form_->Command1.at(square); }
-    [[nodiscard]] QPushButton* PassButton() const { return form_->Command2; }
-    [[nodiscard]] QLineEdit* BlackCount() const { return form_->Text1; }
-    [[nodiscard]] std::vector<QWidget*> CountRowAndButtons() const
+    // The square that holds the focus, or -1.
+    [[nodiscard]] int Focus() const
     {
-        return {form_->Label1, form_->Text1,  form_->Label2,   form_->Text2,    form_->Label3,
-                form_->Text3,  form_->Label4, form_->Command2, form_->Command3, form_->Command4};
+        const auto square =
+            std::ranges::find_if(form_->Command1, [](const ColorButton* b) { return b->hasFocus(); });
+        return square == form_->Command1.end() ? -1 : static_cast<int>(square - form_->Command1.begin());
+    }
+
+    void Click(int square) const { form_->Command1.at(square)->click(); }
+    // パス by the keyboard, as it ends most games: Space on the focused button.
+    void Pass() const
+    {
+        form_->Command2->setFocus();
+        QTest::keyClick(form_->Command2, Qt::Key_Space);
+    }
+    void Reset() const { form_->Command3->click(); }
+    [[nodiscard]] bool CountHasFocus() const { return form_->Text1->hasFocus(); }
+    [[nodiscard]] std::vector<QWidget*> Controls() const
+    {
+        std::vector<QWidget*> controls{form_->Label1,   form_->Text1,   form_->Label2, form_->Text2,
+                                       form_->Label3,   form_->Text3,   form_->Label4, form_->Command2,
+                                       form_->Command3, form_->Command4};
+        controls.insert(controls.end(), form_->Command1.begin(), form_->Command1.end());
+        return controls;
     }
 
     std::function<double()> draw = [] { return 0.0; };
     std::vector<QString> messages;
-    std::vector<Screen> screensAtMessages;
+    std::vector<std::string> screensAtMessages;
 
 private:
     std::unique_ptr<Form1> form_ = std::make_unique<Form1>();
