@@ -10,22 +10,21 @@
 namespace uragae::testing {
 namespace {
 
-const QString ComputerPasses = ToQString(ComputerPassMessage);
-
 // The window showing `line`, as WindowHarness::Shot writes it: when `marked`, the person's moves
-// with their numbers, then the counts and パス.
+// with their numbers; then the counts and パス.
 std::string Expected(const Line& line, bool computerPassed, bool marked = true)
 {
     std::string text;
     for (int square = 0; square < SquareCount; ++square) {
         const int flips = line[square] == '.' && marked ? Flips(line, square, 'B') : 0;
-        const std::string name = {static_cast<char>('a' + square % 8), static_cast<char>('1' + square / 8)};
-        text += flips > 0 ? "+" + std::to_string(flips) : std::string(1, line[square]);
-        text += "(" + name +
+        const std::string stone = line[square] == 'B' ? "●" : line[square] == 'W' ? "○" : "";
+        const std::string number = flips > 0 ? std::to_string(flips) : "";
+        text += (flips > 0 ? "+" + number : stone) + "(" + static_cast<char>('a' + square % 8) +
+                static_cast<char>('1' + square / 8) +
                 (line[square] == 'B'   ? " 黒"
                  : line[square] == 'W' ? " 白"
                                        : " 空き") +
-                (flips > 0 ? " " + std::to_string(flips) + "枚) " : ") ");
+                (flips > 0 ? " " + number + "枚) " : ") ");
     }
     const auto empty = std::ranges::count(line, '.');
     const bool passes = (empty > 0 && LegalSquares(line, 'B').empty() && !computerPassed) || empty == 60;
@@ -57,17 +56,17 @@ void ExpectRefreshed(const WindowHarness& window, const Line& line, bool compute
               expected);
 }
 
-// Plays the person's move on `square`, or passes (-1), and checks the turn: the computer answered
-// on the square that holds the focus or, with squares empty and no move, announced its pass while
-// the person's move was on screen, unmarked.
-void PlayTurn(WindowHarness& window, int square)
+// Plays the person's move on `square`, or passes (-1), on the window showing `line`, and checks
+// the turn: the computer answered on the square that holds the focus or, with squares empty and no
+// move, announced its pass while the person's move was on screen, unmarked. Returns the board.
+Line PlayTurn(WindowHarness& window, Line line, int square)
 {
     const std::size_t before = window.messages.size();
-    Line line = square < 0 ? window.Board() : Played(window.Board(), square, 'B');
     if (square < 0) {
         window.Pass();
     } else {
         window.Click(square);
+        Capture(line, square, 'B');
     }
     const std::vector<int> answers = LegalSquares(line, 'W');
     const bool computerPassed = answers.empty() && line.find('.') != Line::npos;
@@ -79,7 +78,8 @@ void PlayTurn(WindowHarness& window, int square)
         Capture(line, window.Focus(), 'W');
     }
     ExpectRefreshed(window, line, computerPassed,
-                    computerPassed ? std::vector{ComputerPasses} : std::vector<QString>{}, before);
+                    std::vector(computerPassed ? 1 : 0, ToQString(ComputerPassMessage)), before);
+    return line;
 }
 
 // Positions that random games seldom reach, each with the computer's pass on its last turn:
@@ -113,39 +113,40 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
     EXPECT_EQ(window.Shot(), Squares(Expected(StartLine, false, false)) + "counts    パス")
         << "before the load";
     window.Show();
-    bool newGame = true;  // after the load, then after each reset
+    Line line;
     for (std::size_t finished = 0, step = 0, rare = 0; finished < static_cast<std::size_t>(games); ++step) {
-        if (std::exchange(newGame, false)) {
-            ASSERT_EQ(window.Shot(), Expected(StartLine, false));
+        if (line.empty()) {  // a new game, after the load or a reset
+            line = StartLine;
+            ASSERT_EQ(window.Shot(), Expected(line, false));
             ASSERT_TRUE(window.CountHasFocus());
         }
         ASSERT_LT(step, 200 * finished + 200) << "games stopped ending";
         const std::string screen = window.Shot();
-        const std::vector<int> marked = LegalSquares(window.Board(), 'B');
-        const bool over = marked.empty() && screen.find("パス") == std::string::npos;
+        const std::vector<int> marked = LegalSquares(line, 'B');
+        const bool passes = screen.ends_with("パス");
         const std::size_t messages = window.messages.size();
         const int any = static_cast<int>(pick(SquareCount));
-        if (over || std::ranges::find(marked, any) == marked.end()) {
-            window.Click(any);
-            if (over) {
+        if ((marked.empty() && !passes) || std::ranges::find(marked, any) == marked.end()) {
+            window.Click(any);  // an unmarked square, and パス once the game is over, do nothing
+            if (marked.empty() && !passes) {
                 window.Pass();
             }
-            ASSERT_EQ(window.Shot(), screen) << "square " << any << " is unmarked, or the game over";
+            ASSERT_EQ(window.Shot(), screen) << "square " << any;
             ASSERT_EQ(window.messages.size(), messages);
         }
+        const bool over = marked.empty() && !passes;
+        finished += over ? 1 : 0;
         if ((over || pick(100) == 0) && pick(4) == 0) {
-            finished += over ? 1 : 0;
             const auto& [position, computerPassed] = RarePositions.at(rare++ % RarePositions.size());
             window.SetPosition(position, computerPassed ? 1 : 0);
-            ExpectRefreshed(window, position, computerPassed, {}, messages);
+            ExpectRefreshed(window, line = position, computerPassed, {}, messages);
         } else if (over || pick(100) == 0) {
-            finished += over ? 1 : 0;
             window.Reset();
-            newGame = true;
-        } else if (screen.find("パス") != std::string::npos && (marked.empty() || pick(20) == 0)) {
-            PlayTurn(window, -1);
+            line.clear();
         } else {
-            PlayTurn(window, marked.at(pick(marked.size())));
+            line =
+                PlayTurn(window, line,
+                         passes && (marked.empty() || pick(20) == 0) ? -1 : marked.at(pick(marked.size())));
         }
         ASSERT_FALSE(HasFailure()) << "seed " << seed << ", step " << step;
     }

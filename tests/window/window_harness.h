@@ -42,36 +42,19 @@ public:
         form_->RefreshTurn();
     }
 
-    // What the person sees, as text: each square as its stone (B, W or .) or, marked light green,
-    // as + and its number, then what a screen reader calls it; then the counts and whether パス
-    // is enabled.
+    // What the person sees, as text: each square's caption, after a + when it is light green, and
+    // what a screen reader calls it; then the counts, and パス when it is enabled.
     [[nodiscard]] std::string Shot() const
     {
         std::string text;
         for (const ColorButton* square : form_->Command1) {
-            const QString caption = square->text();
             text += square->BackColor() == LegalColor        ? "+"
                     : square->BackColor() == ButtonFaceColor ? ""
                                                              : "?";
-            text += caption == "●"      ? "B"
-                    : caption == "○"    ? "W"
-                    : caption.isEmpty() ? "."
-                                        : caption.toStdString();
-            text += "(" + square->accessibleName().toStdString() + ") ";
+            text += (square->text() + "(" + square->accessibleName() + ") ").toStdString();
         }
-        return text + "counts " + form_->Text1->text().toStdString() + " " +
-               form_->Text2->text().toStdString() + " " + form_->Text3->text().toStdString() +
-               (form_->Command2->isEnabled() ? " パス" : "");
-    }
-
-    // The stones on screen; a marked square's number reads as empty.
-    [[nodiscard]] Line Board() const
-    {
-        Line line;
-        for (const ColorButton* square : form_->Command1) {
-            line += square->text() == "●" ? 'B' : square->text() == "○" ? 'W' : '.';
-        }
-        return line;
+        const QString counts = form_->Text1->text() + " " + form_->Text2->text() + " " + form_->Text3->text();
+        return text + "counts " + counts.toStdString() + (form_->Command2->isEnabled() ? " パス" : "");
     }
 
     // The square that holds the focus, or -1.
@@ -91,7 +74,7 @@ public:
     }
     void Reset() const { form_->Command3->click(); }
     [[nodiscard]] bool CountHasFocus() const { return form_->Text1->hasFocus(); }
-    [[nodiscard]] std::vector<QWidget*> Controls() const
+    [[nodiscard]] std::vector<QWidget*> Controls() const  // the count row, the buttons, the squares
     {
         std::vector<QWidget*> controls{form_->Label1,   form_->Text1,   form_->Label2, form_->Text2,
                                        form_->Label3,   form_->Text3,   form_->Label4, form_->Command2,
