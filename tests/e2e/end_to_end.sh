@@ -15,9 +15,7 @@ wait_for() {  # polls: the test never assumes how long the program takes
     until "$@"; do ((SECONDS < deadline)) || fail "timed out waiting for $what"; sleep 0.05; done
 }
 openbox --sm-disable > /dev/null 2>&1 &
-wm=$!
-wm_up() { wmctrl -m > /dev/null 2>&1; }
-wait_for "the window manager" wm_up
+wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
 
 # Pixels are counted from the client area's top-left; a square's corner shows its color.
 shoot() { import -window "$win" "$shot" 2>/dev/null || fail "could not capture the window"; }
@@ -42,8 +40,7 @@ box() { xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ$' 
 close_box() {
     (($(xdotool getwindowgeometry "$1" | awk -F '[ x]+' '/Geometry/ { print $3 }') > 337 / 2)) && kind=pass || kind=result
     xdotool windowactivate --sync "$1" key Return 2>/dev/null
-    gone() { [[ -z $(box) ]]; }
-    wait_for "the box to close" gone
+    wait_for "the box to close" eval '[[ -z $(box) ]]'
 }
 at_start() { shoot && [[ $(greens) == "19 26 37 44 " ]]; }
 start() {
@@ -89,14 +86,11 @@ ok "a whole game of $turn turns, every other move by keys; boxes: ${boxes[*]}"
 click 252 380
 wait_for "the start position after リセット" at_start
 ok "リセット brings the start back"
-click 168 412
-wait_for "the program to end after 終了" exited
-wait "$pid" || fail "終了 ended the program with status $?"
-ok "終了 ends the program with status 0"
-start
-wmctrl -c 'ウラガエ ver.1.7'
-wait_for "the program to end after closing its window" exited
-wait "$pid" || fail "closing the window ended the program with status $?"
+for how in 終了 "closing the window through its frame"; do
+    if [[ $how == 終了 ]]; then click 168 412; else start && wmctrl -c 'ウラガエ ver.1.7'; fi
+    wait_for "the program to end after $how" exited
+    wait "$pid" || fail "$how ended the program with status $?"
+    ok "$how ends the program with status 0"
+done
 pid=""
-ok "closing the window through its frame ends the program with status 0"
 echo "$passed passed, 0 failed"

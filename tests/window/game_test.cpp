@@ -16,15 +16,12 @@ std::string Expected(const Line& line, bool computerPassed, bool marked = true)
 {
     std::string text;
     for (int square = 0; square < SquareCount; ++square) {
-        const int flips = line[square] == '.' && marked ? Flips(line, square, 'B') : 0;
-        const std::string stone = line[square] == 'B' ? "●" : line[square] == 'W' ? "○" : "";
+        const std::size_t kind = Line(".BW").find(line[square]);  // 0 empty, 1 "●", 2 "○"
+        const int flips = kind == 0 && marked ? Flips(line, square, 'B') : 0;
         const std::string number = flips > 0 ? std::to_string(flips) : "";
-        text += (flips > 0 ? "+" + number : stone) + "(" + static_cast<char>('a' + square % 8) +
-                static_cast<char>('1' + square / 8) +
-                (line[square] == 'B'   ? " 黒"
-                 : line[square] == 'W' ? " 白"
-                                       : " 空き") +
-                (flips > 0 ? " " + number + "枚) " : ") ");
+        const std::string name{static_cast<char>('a' + square % 8), static_cast<char>('1' + square / 8)};
+        text += (flips > 0 ? "+" + number : std::array{"", "●", "○"}.at(kind)) + "(" + name +
+                std::array{" 空き", " 黒", " 白"}.at(kind) + (flips > 0 ? " " + number + "枚) " : ") ");
     }
     const auto empty = std::ranges::count(line, '.');
     const bool passes = (empty > 0 && LegalSquares(line, 'B').empty() && !computerPassed) || empty == 60;
@@ -45,9 +42,8 @@ void ExpectRefreshed(const WindowHarness& window, const Line& line, bool compute
     const auto black = std::ranges::count(line, 'B');
     const auto white = std::ranges::count(line, 'W');
     if (line.find('.') == Line::npos || (computerPassed && LegalSquares(line, 'B').empty())) {
-        expected.emplace_back(black > white    ? "●の勝ちです。"
-                              : black == white ? "引き分けです。"
-                                               : "○の勝ちです。");
+        expected.emplace_back(std::array{"○の勝ちです。", "引き分けです。", "●の勝ちです。"}.at(
+            (black >= white) + (black > white)));
         EXPECT_EQ(window.screensAtMessages.back(), window.Shot())
             << "the final window is up behind the result";
         EXPECT_TRUE(window.CountHasFocus() || window.Focus() >= 0) << "never on パス or リセット";
