@@ -39,16 +39,16 @@ std::pair<std::string, std::vector<int>> ReferenceChoice(const Line& line)
         const Line next = Played(line, move, 'W');
         bool open = false;  // after some reply of "●", some empty corner is open to "○"
         bool shut = false;  // after some reply of "●", some empty corner is closed to "○"
-        for (const int reply : LegalSquares(next, 'B')) {
+        const std::vector<int> replies = LegalSquares(next, 'B');
+        for (const int reply : replies) {
             const Line replied = Played(next, reply, 'B');
             const std::size_t opened = CornerMoves(replied, 'W').size();
             open = open || opened > 0;
             shut = shut || opened < EmptyCorners(replied);
         }
-        const bool shutOut = LegalSquares(next, 'B').empty();
         const bool cornerForBlack = !CornerMoves(next, 'B').empty();
         const int lookAhead = open ? (shut ? 1 : 0) : (shut ? 2 : 3);
-        classes.at(shutOut ? 1 : cornerForBlack ? 6 : 2 + lookAhead).push_back(move);
+        classes.at(replies.empty() ? 1 : cornerForBlack ? 6 : 2 + lookAhead).push_back(move);
     }
     const auto best = std::ranges::find_if(classes, [](const auto& members) { return !members.empty(); });
     if (best == classes.end()) {
@@ -98,8 +98,9 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
                                 : decision == "pass" ? std::string(ComputerPassMessage)
                                                      : "";
         const Line after = n > 0 ? Played(position, square, 'W') : position;
-        EXPECT_EQ(std::tuple(turn.Log, BoardLine(turn.Game.Board), turn.Game.ComputerPassed,
-                             turn.Game.Snapshots.Slot(0) == BoardGrid{}),
+        const GameState& game = turn.Game;  // read back through the const accessors
+        EXPECT_EQ(std::tuple(turn.Log, BoardLine(game.Board), game.ComputerPassed,
+                             game.Snapshots.Slot(0) == BoardGrid{}),
                   std::tuple(log, after, decision == "pass" ? 1 : 0, true))
             << decision << " on " << position << " with r = " << r;
     };
@@ -113,6 +114,9 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
     EXPECT_EQ(seen.size(), 14U) << "each decision, and 0 to 4 empty corners, should come up: "
                                 << ::testing::PrintToString(seen);
 }
+
+// A uniform generator can round a draw up to exactly 1; it must still land in the class.
+TEST(PickIndex, HoldsADrawOfOneInsideTheClass) { EXPECT_EQ(PickIndex(1.0, 3), 2); }
 
 }  // namespace
 }  // namespace uragae::testing
