@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <iostream>
 
 #include "reference.h"
@@ -45,6 +46,24 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
                 << "play of " << own << " at " << square % SquareCount << " on " << line;
         }
     }
+}
+
+// Each slot keeps its own copy, whatever the board and the other slots do in between; a slot never
+// saved restores an empty board; the three numbers are never touched.
+TEST(Snapshots, EachSlotKeepsItsOwnCopy)
+{
+    std::mt19937 random(1);  // only to make distinct positions
+    GameState game{ParseBoard(RandomGame(random, 30)), {}, 5, 5, 5};
+    std::array<Line, SnapshotSlotCount> saved;
+    saved.fill(Line(SquareCount, '.'));
+    for (const int slot : {2, 1, 0, 2, 1, 0}) {
+        game.RestoreBoard(slot);
+        EXPECT_EQ(BoardLine(game.Board), saved.at(slot)) << "slot " << slot;
+        saved.at(slot) = RandomGame(random, 20 + slot);
+        game.Board = ParseBoard(saved.at(slot));
+        game.SaveBoard(slot);
+    }
+    EXPECT_EQ(std::tuple(game.MoveFound, game.FlipCount, game.ComputerPassed), std::tuple(5, 5, 5));
 }
 
 // Each TryMove below would turn a stone if its walk were not stopped by the bad index first.
