@@ -30,7 +30,7 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
                 continue;
             }
             // Earlier results, which a test only adds to, and a test mode that need not be 0.
-            GameState game{ParseBoard(line), {}, i % 2, i % 7, 0};
+            GameState game{ParseBoard(line), {}, i / 2 % 2, i % 7, 0};
             const auto now = [&] {
                 return std::tuple(game.MoveFound, game.FlipCount, BoardLine(game.Board));
             };
@@ -38,10 +38,10 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
             const std::string_view glyph = own == 'B' ? BlackStone : WhiteStone;
             const std::string_view other = own == 'B' ? WhiteStone : BlackStone;
             game.TryMove(x, y, i % 3 == 0 ? TestMode : i % 3 == 1 ? 2 : -1, glyph, other);
-            ASSERT_EQ(now(), std::tuple(flips > 0 ? 1 : i % 2, i % 7 + flips, line))
+            ASSERT_EQ(now(), std::tuple(flips > 0 ? 1 : i / 2 % 2, i % 7 + flips, line))
                 << own << square << " on " << line;
             game.TryMove(x, y, PlayMode, glyph, other);
-            ASSERT_EQ(now(), std::tuple(flips > 0 ? 1 : i % 2, i % 7 + flips,
+            ASSERT_EQ(now(), std::tuple(flips > 0 ? 1 : i / 2 % 2, i % 7 + flips,
                                         Played(line, square % SquareCount, own)))
                 << "play of " << own << " at " << square % SquareCount << " on " << line;
         }
