@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Plays ウラガエ end to end in a real X server under a window manager: real clicks and keys in, real
-# pixels out. Usage: end_to_end.sh EXECUTABLE (under xvfb-run; E2E_TIMEOUT bounds each wait, in s)
+# pixels out. Usage: end_to_end.sh EXECUTABLE (E2E_TIMEOUT bounds each wait, in seconds)
 set -u
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 export QT_QPA_PLATFORM=xcb  # the unit tests' presets choose offscreen
 work=$(mktemp -d) passed=0 pid="" win=""
 shot=$work/window.png
-trap '[[ -n $pid ]] && kill "$pid"; kill "$wm"; rm -rf "$work"' EXIT
+trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
 ok() { passed=$((passed + 1)) && echo "e2e: ok: $*"; }
 fail() { echo "e2e: FAIL: $*"; echo "$passed passed, 1 failed"; exit 1; }
 wait_for() {  # polls: the test never assumes how long the program takes
@@ -14,6 +14,10 @@ wait_for() {  # polls: the test never assumes how long the program takes
     shift
     until "$@"; do ((SECONDS < deadline)) || fail "timed out waiting for $what"; sleep 0.05; done
 }
+# A private X server: Xvfb takes a free display number itself, so runs side by side never meet.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
+x=$! && wait_for "the X server" test -s "$work/display"
+export DISPLAY=:$(cat "$work/display")
 openbox --sm-disable > /dev/null 2>&1 &
 wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
 
