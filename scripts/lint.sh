@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lints the sources: clang-format layout of every source (any unformatted file fails;
 # `clang-format -i FILE` fixes it) and clang-tidy with the project's .clang-tidy over the program
-# and the benchmarks (any finding fails; the tests are left out to keep the test command fast).
+# (any finding fails; the tests and benchmarks are left out to keep the test command fast).
 # Usage: scripts/lint.sh BUILD_DIR   (a configured build that holds compile_commands.json)
 set -euo pipefail
 build=$(realpath "$1")
@@ -11,7 +11,7 @@ tidy=$(command -v clang-tidy-14 || command -v clang-tidy)
 mapfile -t sources < <(git ls-files 'rules/*' 'computer/*' 'window/*' 'bench/*' 'tests/*' | grep -E '\.(cpp|h)$')
 "$format" --dry-run --Werror "${sources[@]}" || { echo "lint: the files above need clang-format -i"; exit 1; }
 echo "lint: ${#sources[@]} files formatted"
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -v '^tests/' | grep '\.cpp$')
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -vE '^(tests|bench)/' | grep '\.cpp$')
 # Two at a time: the machines have two cores.
 findings=$(printf '%s\0' "${units[@]}" | xargs -0 -n 1 -P 2 "$tidy" --quiet -p "$build" 2>&1 |
     grep -E 'warning:|error:' || true)
