@@ -115,8 +115,13 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
                                 << ::testing::PrintToString(seen);
 }
 
-// A uniform generator can round a draw up to exactly 1; it must still land in the class.
-TEST(PickIndex, HoldsADrawOfOneInsideTheClass) { EXPECT_EQ(PickIndex(1.0, 3), 2); }
+// A uniform generator can round a draw up to exactly 1; it must still land in the class. A class
+// with no member has nothing to draw from.
+TEST(PickIndex, HoldsADrawOfOneInsideTheClassAndRefusesAnEmptyClass)
+{
+    EXPECT_EQ(PickIndex(1.0, 3), 2);
+    EXPECT_THROW((void)PickIndex(0.5, 0), std::out_of_range);
+}
 
 }  // namespace
 }  // namespace uragae::testing

@@ -32,10 +32,17 @@ greens() { convert "$shot" -format "$corners" info: | awk '$0 == "srgb(128,255,1
 stone() { [[ " $(greens)" != *" $1 "* ]] && (($(gray minima 15x15+$((21 + 40 * ($1 % 8)))+$((21 + 40 * ($1 / 8)))) < 100)); }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1 mousemove --window "$win" 2 2; }
 click_square() { click $((28 + 40 * ($1 % 8))) $((28 + 40 * ($1 / 8))); }
-key_square() {  # from the focused square: into the corner, where the arrows must stop, then across
-    local keys=(Up Up Up Up Up Up Up Left Left Left Left Left Left Left)
-    for ((k = 0; k < $1 % 8; k++)); do keys+=(Right); done
-    for ((k = 0; k < $1 / 8; k++)); do keys+=(Down); done
+key_square() {  # from the focused square into a corner, where the arrows must stop, then across
+    local keys=() k
+    if (($2)); then
+        for ((k = 0; k < 7; k++)); do keys+=(Up Left); done
+        for ((k = 0; k < $1 % 8; k++)); do keys+=(Right); done
+        for ((k = 0; k < $1 / 8; k++)); do keys+=(Down); done
+    else
+        for ((k = 0; k < 7; k++)); do keys+=(Down Right); done
+        for ((k = $1 % 8; k < 7; k++)); do keys+=(Left); done
+        for ((k = $1 / 8; k < 7; k++)); do keys+=(Up); done
+    fi
     xdotool windowactivate --sync "$win" key --delay 2 "${keys[@]}" space
 }
 # A message box is titled just ウラガエ. The computer's pass, "○を置ける場所がありませんでした。", is
@@ -43,8 +50,9 @@ key_square() {  # from the focused square: into the corner, where the arrows mus
 box() { xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ$' 2>/dev/null | head -n 1; }
 close_box() {
     (($(xdotool getwindowgeometry "$1" | awk -F '[ x]+' '/Geometry/ { print $3 }') > 337 / 2)) && kind=pass || kind=result
-    xdotool windowactivate --sync "$1" key Return 2>/dev/null
-    wait_for "the box to close" eval '[[ -z $(box) ]]'
+    # Return again while the box stays up: one pressed before the box takes the focus is lost.
+    box_closed() { [[ $(box) != "$1" ]] || { xdotool windowactivate --sync "$1" key Return 2>/dev/null; sleep 0.2; false; }; }
+    wait_for "the box to close" box_closed "$1"
 }
 at_start() { shoot && [[ $(greens) == "19 26 37 44 " ]]; }
 start() {
@@ -69,7 +77,7 @@ for ((turn = 0; turn < 100 && ${#result} == 0; turn++)); do
     before=$(count_hash) target=$(greens)
     target=${target%% *}
     if [[ -n $target ]]; then
-        if ((turn % 2)); then key_square "$target"; else click_square "$target"; fi
+        if ((turn % 2)); then key_square "$target" $((turn % 4 == 1)); else click_square "$target"; fi
     else
         pass_enabled && click 84 380 || fail "nothing is green, パス is dead and no result came"
     fi

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
+#include <utility>
 
 #include "reference.h"
 
@@ -78,6 +79,7 @@ TEST(Indexes, OutsideTheBoardOrTheSlotsThrowBeforeAnythingChanges)
     }
     EXPECT_THROW(game.SaveBoard(3), std::out_of_range);
     EXPECT_THROW(game.RestoreBoard(-1), std::out_of_range);
+    EXPECT_THROW((void)std::as_const(game.Snapshots).Slot(3), std::out_of_range);
     EXPECT_EQ(std::tuple(BoardLine(game.Board), game.MoveFound, game.FlipCount), std::tuple(before, 0, 0));
 }
 
