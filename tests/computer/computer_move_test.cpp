@@ -77,11 +77,8 @@ struct Turn : ComputerWindow {
 
 TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
 {
-    const unsigned seed = SeedFromEnvironment(1);
     const int games = CountFromEnvironment("URAGAE_GAMES", 2000);
-    std::cout << "URAGAE_SEED=" << seed << " URAGAE_GAMES=" << games << "\n";
-    RecordProperty("seed", std::to_string(seed));
-    std::mt19937 random(seed);
+    std::mt19937 random = SeededRandom(1);
     std::map<std::string, int> seen;
     const auto check = [&](const Line& position, double r) {
         Turn turn;

@@ -14,11 +14,8 @@ namespace {
 
 TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
 {
-    const unsigned seed = SeedFromEnvironment(1);
     const int positions = CountFromEnvironment("URAGAE_GAMES", 2000);
-    std::cout << "URAGAE_SEED=" << seed << " URAGAE_GAMES=" << positions << "\n";
-    RecordProperty("seed", std::to_string(seed));
-    std::mt19937 random(seed);
+    std::mt19937 random = SeededRandom(1);
     for (int i = 0; i < positions; ++i) {
         Line line = RandomGame(random, i % 61);
         if (i % 2 == 1) {

@@ -1,6 +1,9 @@
 // The capture rule walked square by square, with no shortcuts, for checking the program against.
 #include "reference.h"
 
+#include <gtest/gtest.h>
+
+#include <iostream>
 #include <stdexcept>
 
 namespace uragae::testing {
@@ -79,6 +82,14 @@ Line RandomGame(std::mt19937& random, int moves)
         }
     }
     return line;
+}
+
+std::mt19937 SeededRandom(unsigned fallback)
+{
+    const auto seed = static_cast<unsigned>(CountFromEnvironment("URAGAE_SEED", static_cast<int>(fallback)));
+    std::cout << "seed " << seed << " (repeat with URAGAE_SEED=" << seed << ")\n";
+    ::testing::Test::RecordProperty("seed", std::to_string(seed));
+    return std::mt19937(seed);
 }
 
 }  // namespace uragae::testing

@@ -29,15 +29,14 @@ std::vector<int> LegalSquares(const Line& line, char own);
 // passes), from the start for `moves` moves or until neither side can move.
 Line RandomGame(std::mt19937& random, int moves);
 
-// The environment variable `name` as a number, or `fallback` when it is unset; URAGAE_SEED seeds.
+// The environment variable `name` as a number, or `fallback` when it is unset.
 inline int CountFromEnvironment(const char* name, int fallback)
 {
     const char* text = std::getenv(name);
     return text != nullptr ? std::stoi(text) : fallback;
 }
-inline unsigned SeedFromEnvironment(unsigned fallback)
-{
-    return static_cast<unsigned>(CountFromEnvironment("URAGAE_SEED", static_cast<int>(fallback)));
-}
+// A generator seeded from URAGAE_SEED, or from `fallback`. The seed is printed and recorded in the
+// test's report, so that a failing run can be repeated.
+std::mt19937 SeededRandom(unsigned fallback);
 
 }  // namespace uragae::testing
