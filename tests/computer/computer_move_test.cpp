@@ -79,8 +79,13 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
 {
     const int games = CountFromEnvironment("URAGAE_GAMES", 2000);
     std::mt19937 random = SeededRandom(1);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::map<std::string, int> seen;
-    const auto check = [&](const Line& position, double r) {
+    // The rare positions, then random games cut off after 0 to 64 moves; r is 0, the largest double
+    // below 1, or a uniform draw.
+    for (int i = 0; i < std::ssize(Rare) + games; ++i) {
+        const double r = std::array{0.0, 0x1.fffffffffffffp-1, uniform(random)}.at(i % 3);
+        const Line position = i < std::ssize(Rare) ? Line(Rare.at(i)) : RandomGame(random, i % 65);
         Turn turn;
         turn.Game = GameState{ParseBoard(position), {}, 0, 0, 1};  // an earlier pass, which every turn clears
         ComputerMove(
@@ -94,19 +99,12 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
         const std::string log = n > 0                ? "pd" + std::to_string(square) + "@" + position
                                 : decision == "pass" ? std::string(ComputerPassMessage)
                                                      : "";
-        const Line after = n > 0 ? Played(position, square, 'W') : position;
         const GameState& game = turn.Game;  // read back through the const accessors
         EXPECT_EQ(std::tuple(turn.Log, BoardLine(game.Board), game.ComputerPassed,
                              game.Snapshots.Slot(0) == BoardGrid{}),
-                  std::tuple(log, after, decision == "pass" ? 1 : 0, true))
+                  std::tuple(log, n > 0 ? Played(position, square, 'W') : position,
+                             decision == "pass" ? 1 : 0, true))
             << decision << " on " << position << " with r = " << r;
-    };
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    // The rare positions, then random games cut off after 0 to 64 moves; r is 0, the largest double
-    // below 1, or a uniform draw.
-    for (int i = 0; i < std::ssize(Rare) + games; ++i) {
-        const double r = std::array{0.0, 0x1.fffffffffffffp-1, uniform(random)}.at(i % 3);
-        check(i < std::ssize(Rare) ? Line(Rare.at(i)) : RandomGame(random, i % 65), r);
     }
     EXPECT_EQ(seen.size(), 14U) << "each decision, and 0 to 4 empty corners, should come up: "
                                 << ::testing::PrintToString(seen);

@@ -3,22 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
 #include <iostream>
 #include <stdexcept>
 
 namespace uragae::testing {
 
-BoardGrid ParseBoard(std::string_view line)
+BoardGrid ParseBoard(const Line& line)
 {
-    if (line.size() != SquareCount || line.find_first_not_of(".BW") != std::string_view::npos) {
-        throw std::invalid_argument("not a position: " + std::string(line));
+    if (line.size() != SquareCount) {
+        throw std::invalid_argument("not a position: " + line);
     }
     BoardGrid board;
     for (int square = 0; square < SquareCount; ++square) {
-        const char symbol = line[square];
-        board(SquareColumn(square), SquareRow(square)) = symbol == 'B'   ? BlackStone
-                                                         : symbol == 'W' ? WhiteStone
-                                                                         : "";
+        const std::size_t kind = Line(".BW").find(line.at(square));  // npos for any other character
+        board(SquareColumn(square), SquareRow(square)) =
+            std::array{EmptyCell, BlackStone, WhiteStone}.at(kind);
     }
     return board;
 }
@@ -35,21 +36,20 @@ Line BoardLine(const BoardGrid& board)
 
 int Capture(Line& line, int square, char own)
 {
-    const char opp = own == 'B' ? 'W' : 'B';
+    const char other = own == 'B' ? 'W' : 'B';
     const auto at = [&line](int x, int y) {
         return x >= 0 && x < 8 && y >= 0 && y < 8 ? line[y * 8 + x] : '-';
     };
     int turned = 0;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            int run = 1;
-            while ((dx != 0 || dy != 0) && at(square % 8 + run * dx, square / 8 + run * dy) == opp) {
+    for (const int dy : {-1, 0, 1}) {
+        for (const int dx : {-1, 0, 1}) {
+            int run = 1;  // the other side's stones lie at distances 1 .. run - 1
+            while ((dx != 0 || dy != 0) && at(square % 8 + run * dx, square / 8 + run * dy) == other) {
                 ++run;
             }
-            for (int k = 1; run > 1 && at(square % 8 + run * dx, square / 8 + run * dy) == own && k < run;
-                 ++k) {
+            for (int k = 1; k < run && at(square % 8 + run * dx, square / 8 + run * dy) == own;
+                 ++k, ++turned) {
                 line[square + k * (dy * 8 + dx)] = own;
-                ++turned;
             }
         }
     }
@@ -72,16 +72,21 @@ Line RandomGame(std::mt19937& random, int moves)
 {
     Line line = StartLine;
     for (int passes = 0, turn = 0; moves > 0 && passes < 2; ++turn) {
-        const char mover = turn % 2 == 0 ? 'B' : 'W';
-        const std::vector<int> legal = LegalSquares(line, mover);
+        const std::vector<int> legal = LegalSquares(line, "BW"[turn % 2]);
         passes = legal.empty() ? passes + 1 : 0;
         if (!legal.empty()) {
             Capture(line, legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(random)],
-                    mover);
+                    "BW"[turn % 2]);
             --moves;
         }
     }
     return line;
+}
+
+int CountFromEnvironment(const char* name, int fallback)
+{
+    const char* text = std::getenv(name);
+    return text != nullptr ? std::stoi(text) : fallback;
 }
 
 std::mt19937 SeededRandom(unsigned fallback)

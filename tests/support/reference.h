@@ -1,10 +1,8 @@
 // Test support: a position as one line of text, the capture rule walked plainly on it, and seeds.
 #pragma once
 
-#include <cstdlib>
 #include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "rules/game_state.h"
@@ -14,7 +12,8 @@ namespace uragae::testing {
 // A position is 64 characters, index y * 8 + x: '.' empty, 'B' "●", 'W' "○".
 using Line = std::string;
 inline const Line StartLine = "...........................WB......BW...........................";
-BoardGrid ParseBoard(std::string_view line);
+// Throws on anything but 64 of '.', 'B' and 'W'.
+BoardGrid ParseBoard(const Line& line);
 Line BoardLine(const BoardGrid& board);
 
 // Plays `own` ('B' or 'W') on the empty `square` of `line`: every run of the other side's stones
@@ -29,12 +28,9 @@ std::vector<int> LegalSquares(const Line& line, char own);
 // passes), from the start for `moves` moves or until neither side can move.
 Line RandomGame(std::mt19937& random, int moves);
 
-// The environment variable `name` as a number, or `fallback` when it is unset.
-inline int CountFromEnvironment(const char* name, int fallback)
-{
-    const char* text = std::getenv(name);
-    return text != nullptr ? std::stoi(text) : fallback;
-}
+// The environment variable `name` as a number, or `fallback` when it is unset: the size of a
+// randomized test, so that a soak is one variable away.
+int CountFromEnvironment(const char* name, int fallback);
 // A generator seeded from URAGAE_SEED, or from `fallback`. The seed is printed and recorded in the
 // test's report, so that a failing run can be repeated.
 std::mt19937 SeededRandom(unsigned fallback);

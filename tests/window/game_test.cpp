@@ -2,8 +2,6 @@
 // board it leaves, the marked squares and their numbers, the counts, the pass button, the result.
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 #include "computer/computer_move.h"
 #include "window_harness.h"
 
@@ -33,51 +31,6 @@ std::string Expected(const Line& line, bool computerPassed, bool marked = true)
 // The squares of a screen, without the counts and パス.
 std::string Squares(const std::string& screen) { return screen.substr(0, screen.find("counts")); }
 
-// Checks the window refreshed on `line`, and that the messages since `before` are `expected`,
-// then the result exactly when the game is over, shown with the final window up behind it.
-void ExpectRefreshed(const WindowHarness& window, const Line& line, bool computerPassed,
-                     std::vector<QString> expected, std::size_t before)
-{
-    EXPECT_EQ(window.Shot(), Expected(line, computerPassed));
-    const auto black = std::ranges::count(line, 'B');
-    const auto white = std::ranges::count(line, 'W');
-    if (line.find('.') == Line::npos || (computerPassed && LegalSquares(line, 'B').empty())) {
-        expected.emplace_back(std::array{"○の勝ちです。", "引き分けです。", "●の勝ちです。"}.at(
-            (black >= white) + (black > white)));
-        EXPECT_EQ(window.screensAtMessages.back(), window.Shot())
-            << "the final window is up behind the result";
-        EXPECT_TRUE(window.CountHasFocus() || window.Focus() >= 0) << "never on パス or リセット";
-    }
-    EXPECT_EQ(std::vector(window.messages.begin() + static_cast<long>(before), window.messages.end()),
-              expected);
-}
-
-// Plays the person's move on `square`, or passes (-1), on the window showing `line`, and checks
-// the turn: the computer answered on the square that holds the focus or, with squares empty and no
-// move, announced its pass while the person's move was on screen, unmarked. Returns the board.
-Line PlayTurn(WindowHarness& window, Line line, int square)
-{
-    const std::size_t before = window.messages.size();
-    if (square < 0) {
-        window.Pass();
-    } else {
-        window.Click(square);
-        Capture(line, square, 'B');
-    }
-    const std::vector<int> answers = LegalSquares(line, 'W');
-    const bool computerPassed = answers.empty() && line.find('.') != Line::npos;
-    if (computerPassed) {
-        EXPECT_EQ(Squares(window.screensAtMessages.at(before)), Squares(Expected(line, false, false)));
-    } else if (!answers.empty()) {
-        EXPECT_TRUE(std::ranges::find(answers, window.Focus()) != answers.end())
-            << "focus on the computer's move";
-        Capture(line, window.Focus(), 'W');
-    }
-    ExpectRefreshed(window, line, computerPassed,
-                    std::vector(computerPassed ? 1 : 0, ToQString(ComputerPassMessage)), before);
-    return line;
-}
-
 // Positions that random games seldom reach, each with the computer's pass on its last turn:
 // neither side can move (the person passes, the computer must pass, a draw); the person fills the
 // last square (the computer has no turn and announces no pass); the computer cannot move but the
@@ -91,8 +44,10 @@ const std::vector<std::pair<Line, bool>> RarePositions{
     {"BBBBBBBBBBBBBBBBBBBB.....................WWWWWWWWWWWWWWWWWWWWWWW", true},
 };
 
-// Many games through the real handlers, from the start and from the rare positions: marked
-// squares, unmarked ones, passes and resets.
+// Many games from the start and from the rare positions, with marked and unmarked squares clicked,
+// passes and resets. After each person's move or pass the computer answers on the square that then
+// holds the focus or, with squares empty and no move, announces its pass while the person's move is
+// on screen, unmarked. The result comes exactly when the game is over, with the final window behind.
 TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
 {
     const int games = CountFromEnvironment("URAGAE_WINDOW_GAMES", 80);
@@ -102,44 +57,68 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
     };
     WindowHarness window;
     window.draw = [&random] { return std::uniform_real_distribution<double>(0, 1)(random); };
-    EXPECT_EQ(window.Shot(), Squares(Expected(StartLine, false, false)) + "counts    パス")
-        << "before the load";
-    window.Show();
-    Line line;
+    Line line = StartLine;
+    bool computerPassed = false;
+    ASSERT_EQ(window.Shot(), Expected(line, false)) << "after the load";
+    ASSERT_TRUE(window.CountHasFocus());
     for (std::size_t finished = 0, step = 0, rare = 0; finished < static_cast<std::size_t>(games); ++step) {
-        if (line.empty()) {  // a new game, after the load or a reset
-            line = StartLine;
-            ASSERT_EQ(window.Shot(), Expected(line, false));
-            ASSERT_TRUE(window.CountHasFocus());
-        }
         ASSERT_LT(step, 200 * finished + 200) << "games stopped ending";
         const std::string screen = window.Shot();
         const std::vector<int> marked = LegalSquares(line, 'B');
         const bool passes = screen.ends_with("パス");
-        const std::size_t messages = window.messages.size();
+        const bool over = marked.empty() && !passes;
+        const std::size_t before = window.messages.size();
         const int any = static_cast<int>(pick(SquareCount));
-        if ((marked.empty() && !passes) || std::ranges::find(marked, any) == marked.end()) {
+        if (over || std::ranges::find(marked, any) == marked.end()) {
             window.Click(any);  // an unmarked square, and パス once the game is over, do nothing
-            if (marked.empty() && !passes) {
+            if (over) {
                 window.Pass();
             }
             ASSERT_EQ(window.Shot(), screen) << "square " << any;
-            ASSERT_EQ(window.messages.size(), messages);
+            ASSERT_EQ(window.messages.size(), before);
         }
-        const bool over = marked.empty() && !passes;
         finished += over ? 1 : 0;
+        std::vector<QString> expected;
         if ((over || pick(100) == 0) && pick(4) == 0) {
-            const auto& [position, computerPassed] = RarePositions.at(rare++ % RarePositions.size());
-            window.SetPosition(position, computerPassed ? 1 : 0);
-            ExpectRefreshed(window, line = position, computerPassed, {}, messages);
+            std::tie(line, computerPassed) = RarePositions.at(rare++ % RarePositions.size());
+            window.SetPosition(line, computerPassed);
         } else if (over || pick(100) == 0) {
             window.Reset();
-            line.clear();
+            std::tie(line, computerPassed) = std::pair(StartLine, false);
+            EXPECT_TRUE(window.CountHasFocus());
         } else {
-            line =
-                PlayTurn(window, line,
-                         passes && (marked.empty() || pick(20) == 0) ? -1 : marked.at(pick(marked.size())));
+            if (passes && (marked.empty() || pick(20) == 0)) {
+                window.Pass();
+            } else {
+                const int square = marked.at(pick(marked.size()));
+                window.Click(square);
+                Capture(line, square, 'B');
+            }
+            const std::vector<int> answers = LegalSquares(line, 'W');
+            computerPassed = answers.empty() && line.find('.') != Line::npos;
+            if (computerPassed) {
+                expected.push_back(ToQString(ComputerPassMessage));
+                EXPECT_EQ(Squares(window.screensAtMessages.at(before)),
+                          Squares(Expected(line, false, false)));
+            } else if (!answers.empty()) {
+                ASSERT_TRUE(std::ranges::find(answers, window.Focus()) != answers.end())
+                    << "focus on its move";
+                Capture(line, window.Focus(), 'W');
+            }
         }
+        EXPECT_EQ(window.Shot(), Expected(line, computerPassed));
+        if (line.find('.') == Line::npos || (computerPassed && LegalSquares(line, 'B').empty())) {
+            const auto black = std::ranges::count(line, 'B');
+            const auto white = std::ranges::count(line, 'W');
+            expected.emplace_back(std::array{"○の勝ちです。", "引き分けです。", "●の勝ちです。"}.at(
+                (black >= white) + (black > white)));
+            EXPECT_EQ(window.screensAtMessages.back(), window.Shot())
+                << "the final window is up behind the result";
+            EXPECT_TRUE(window.CountHasFocus() || window.Focus() < SquareCount)
+                << "never on パス or リセット";
+        }
+        EXPECT_EQ(std::vector(window.messages.begin() + static_cast<long>(before), window.messages.end()),
+                  expected);
         ASSERT_FALSE(HasFailure()) << "step " << step << " (the seed is printed above)";
     }
 }

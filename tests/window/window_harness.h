@@ -1,5 +1,5 @@
-// The window for tests, reached as a friend: messages recorded with the screen as it stood, no
-// pause, scripted draws.
+// The window for tests, reached as a friend: shown and active, messages recorded with the screen
+// as it stood, no pause, scripted draws.
 #pragma once
 
 #include <QApplication>
@@ -22,23 +22,18 @@ public:
         };
         form_->pause_ = [] {};
         form_->random_ = [this] { return draw(); };
-    }
-
-    // Shows the window, which runs its load, and makes it active so that focus can be seen.
-    void Show()
-    {
-        form_->show();
+        form_->show();  // which runs the load
         QApplication::setActiveWindow(form_.get());
         (void)QTest::qWaitForWindowActive(form_.get());
     }
 
     // Writes a position into the captions, where the board lives between events, and refreshes.
-    void SetPosition(const Line& line, int computerPassed)
+    void SetPosition(const Line& line, bool computerPassed)
     {
         for (int square = 0; square < SquareCount; ++square) {
             form_->SetSquareCaption(square, line[square] == '.' ? "" : line[square] == 'B' ? "●" : "○");
         }
-        form_->Game.ComputerPassed = computerPassed;
+        form_->Game.ComputerPassed = computerPassed ? 1 : 0;
         form_->RefreshTurn();
     }
 
@@ -57,12 +52,11 @@ public:
         return text + "counts " + counts.toStdString() + (form_->Command2->isEnabled() ? " パス" : "");
     }
 
-    // The square that holds the focus, or -1.
+    // The square that holds the focus, or 64 when none does.
     [[nodiscard]] int Focus() const
     {
-        const auto square =
-            std::ranges::find_if(form_->Command1, [](const ColorButton* b) { return b->hasFocus(); });
-        return square == form_->Command1.end() ? -1 : static_cast<int>(square - form_->Command1.begin());
+        return static_cast<int>(std::ranges::find(form_->Command1, QApplication::focusWidget()) -
+                                form_->Command1.begin());
     }
 
     void Click(int square) const { form_->Command1.at(square)->click(); }
@@ -74,13 +68,11 @@ public:
     }
     void Reset() const { form_->Command3->click(); }
     [[nodiscard]] bool CountHasFocus() const { return form_->Text1->hasFocus(); }
-    [[nodiscard]] std::vector<QWidget*> Controls() const  // the count row, the buttons, the squares
+    // The controls in the order the window makes them: the count row (the four labels, then the
+    // three boxes), the 64 squares, パス, リセット and 終了.
+    [[nodiscard]] QList<QWidget*> Controls() const
     {
-        std::vector<QWidget*> controls{form_->Label1,   form_->Text1,   form_->Label2, form_->Text2,
-                                       form_->Label3,   form_->Text3,   form_->Label4, form_->Command2,
-                                       form_->Command3, form_->Command4};
-        controls.insert(controls.end(), form_->Command1.begin(), form_->Command1.end());
-        return controls;
+        return form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     }
 
     std::function<double()> draw = [] { return 0.0; };
