@@ -26,9 +26,6 @@ corners=""
 for ((i = 0; i < 64; i++)); do corners+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"; done
 greens() { convert "$shot" -format "$corners" info: | awk '$0 == "srgb(128,255,128)" { printf "%d ", NR - 1 }'; }
 empties() { convert "$shot" -crop 41x25+240+336 +repage rgb:- | md5sum; }  # the empty squares' count
-pass_enabled() {                                                                # a black caption
-    (($(convert "$shot" -crop 93x15+38+373 -colorspace gray -format '%[fx:round(255*minima)]' info:) < 100))
-}
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1 mousemove --window "$win" 2 2; }
 # A message box is titled just ウラガエ. The computer's pass, "○を置ける場所がありませんでした。", is
 # over twice as long as a result ("●の勝ちです。" …), so its box is wider than half the window.
@@ -47,25 +44,22 @@ start
     fail "the count has no red digits"
 echo "e2e: ok: titled ウラガエ ver.1.7, 337x433, squares 19 26 37 44 light green, リセット blue-violet, red counts"
 
-# A whole game: the first green square, or パス when none is; every box closed with Return.
-boxes=""
-for ((turn = 0; turn < 100; turn++)); do
+# A whole game: the first green square, or パス when none is, until the result; every box closed
+# with Return. A turn ends with the empty count changed, or with a box.
+turn=0 boxes=""
+while [[ $boxes != *result* ]] && ((turn++ < 100)); do
     before=$(empties) target=$(greens)
-    if [[ -n $target ]]; then
-        click $((28 + 40 * (${target%% *} % 8))) $((28 + 40 * (${target%% *} / 8)))
-    else
-        pass_enabled && click 84 380 || fail "nothing is green, パス is dead and no result came"
-    fi
-    turn_over() {  # the result, or the empty count changed with a move or パス offered
+    target=${target%% *}
+    if [[ -n $target ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
+    turn_over() {
         local b=$(box)
         [[ -n $b ]] && boxes+="$(box_kind "$b") " && wait_for "the box to close" box_closed "$b"
-        [[ $boxes == *result* ]] || { shoot && [[ $(empties) != "$before" ]] && { [[ -n $(greens) ]] || pass_enabled; }; }
+        [[ $boxes == *result* ]] || { shoot && [[ $(empties) != "$before" ]]; }
     }
     wait_for "the end of turn $turn" turn_over
-    [[ $boxes != *result* ]] || break
 done
 shoot
-[[ $boxes == *result* && -z $(greens) ]] && ! pass_enabled || fail "no result, or squares or パス live after it"
+[[ $boxes == *result* && -z $(greens) ]] || fail "no result, or squares still live after it"
 echo "e2e: ok: a whole game of $turn turns; boxes: $boxes"
 
 click 252 380
