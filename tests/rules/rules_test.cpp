@@ -22,27 +22,26 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
         if (i % 2 == 1) {
             std::ranges::shuffle(line, random);  // the same stones anywhere: most such boards are unreachable
         }
-        for (const char own : {'B', 'W'}) {
-            const std::string_view glyph = own == 'B' ? BlackStone : WhiteStone;
-            const std::string_view other = own == 'B' ? WhiteStone : BlackStone;
-            for (int square = 0; square < SquareCount; ++square) {
-                if (line[square] != '.') {
-                    continue;  // TryMove's anchor is always empty
-                }
-                const int flips = Flips(line, square, own);
-                GameState game{ParseBoard(line), {}, i / 2 % 2, i % 7, 0};
-                const auto now = [&] {
-                    return std::tuple(game.MoveFound, game.FlipCount, BoardLine(game.Board));
-                };
-                const auto after = [&](const Line& board) {
-                    return std::tuple(flips > 0 ? 1 : i / 2 % 2, i % 7 + flips, board);
-                };
-                game.TryMove(square % 8, square / 8, std::array{TestMode, 2, -1}.at(i % 3), glyph, other);
-                ASSERT_EQ(now(), after(line)) << own << " tests " << square << " on " << line;
-                game.TryMove(square % 8, square / 8, PlayMode, glyph, other);
-                ASSERT_EQ(now(), after(Played(line, square, own)))
-                    << own << " plays " << square << " on " << line;
+        for (int move = 0; move < 2 * SquareCount; ++move) {  // "●" on every square, then "○"
+            const auto [square, own] = std::pair(move % SquareCount, "BW"[move / SquareCount]);
+            if (line[square] != '.') {
+                continue;  // TryMove's anchor is always empty
             }
+            const std::array glyphs{own == 'B' ? BlackStone : WhiteStone,
+                                    own == 'B' ? WhiteStone : BlackStone};
+            const int flips = Flips(line, square, own);
+            GameState game{ParseBoard(line), {}, i / 2 % 2, i % 7, 0};
+            const auto now = [&] {
+                return std::tuple(game.MoveFound, game.FlipCount, BoardLine(game.Board));
+            };
+            const auto after = [&](const Line& board) {
+                return std::tuple(flips > 0 ? 1 : i / 2 % 2, i % 7 + flips, board);
+            };
+            game.TryMove(square % 8, square / 8, std::array{TestMode, 2, -1}.at(i % 3), glyphs[0], glyphs[1]);
+            ASSERT_EQ(now(), after(line)) << own << " tests " << square << " on " << line;
+            game.TryMove(square % 8, square / 8, PlayMode, glyphs[0], glyphs[1]);
+            ASSERT_EQ(now(), after(Played(line, square, own)))
+                << own << " plays " << square << " on " << line;
         }
     }
 }
@@ -52,10 +51,9 @@ TEST(Indexes, OutsideTheBoardOrTheSlotsThrowBeforeAnythingChanges)
 {
     const Line before = "...W.......B............WB....BW...................B.......W....";
     GameState game{ParseBoard(before), {}, 0, 0, 0};
-    for (const int bad : {-1, 8}) {
-        EXPECT_THROW(game.TryMove(bad, 3, PlayMode, BlackStone, WhiteStone), std::out_of_range) << bad;
-        EXPECT_THROW(game.TryMove(3, bad, PlayMode, BlackStone, WhiteStone), std::out_of_range) << bad;
-        EXPECT_THROW(game.TryMove(bad, 3, TestMode, BlackStone, WhiteStone), std::out_of_range) << bad;
+    for (const auto& [x, y, mode] :
+         {std::tuple{-1, 3, PlayMode}, {8, 3, TestMode}, {3, -1, TestMode}, {3, 8, PlayMode}}) {
+        EXPECT_THROW(game.TryMove(x, y, mode, BlackStone, WhiteStone), std::out_of_range) << x << ", " << y;
     }
     EXPECT_THROW(game.SaveBoard(3), std::out_of_range);
     EXPECT_THROW(game.RestoreBoard(-1), std::out_of_range);
