@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
-#include <map>
+#include <set>
 
 #include "computer/computer_move.h"
 #include "reference.h"
@@ -80,7 +80,7 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
     const int games = CountFromEnvironment("URAGAE_GAMES", 2000);
     std::mt19937 random = SeededRandom(1);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    std::map<std::string, int> seen;
+    std::set<std::string> seen;
     // The rare positions, then random games cut off after 0 to 64 moves; r is 0, the largest double
     // below 1, or a uniform draw.
     for (int i = 0; i < std::ssize(Rare) + games; ++i) {
@@ -91,8 +91,7 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
         ComputerMove(
             turn.Game, turn, [&] { return turn.Log += 'd', r; }, [&] { turn.Log += 'p'; });
         const auto [decision, squares] = ReferenceChoice(position);
-        ++seen[decision];
-        ++seen[std::to_string(EmptyCorners(position)) + " empty corners"];
+        seen.insert({decision, std::to_string(EmptyCorners(position)) + " empty corners"});
         // The drawn member: k = floor(r × n), held within 0..n − 1.
         const int n = static_cast<int>(squares.size());
         const int square = n > 0 ? squares.at(std::min(static_cast<int>(r * n), n - 1)) : -1;

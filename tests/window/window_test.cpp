@@ -21,7 +21,7 @@ public:
     WindowHarness()
     {
         form_->messagePresenter_ = [this](const QString& text) {
-            messages.push_back(text);
+            messages += text.toStdString();
             screensAtMessages.push_back(Shot());
         };
         form_->pause_ = [] {};
@@ -34,10 +34,8 @@ public:
     // Writes a position into the captions, where the board lives between events, and refreshes.
     void SetPosition(const Line& line, bool computerPassed)
     {
-        for (int square = 0; square < SquareCount; ++square) {
-            form_->SetSquareCaption(square, line[square] == '.' ? "" : line[square] == 'B' ? "●" : "○");
-        }
-        form_->Game.ComputerPassed = computerPassed ? 1 : 0;
+        form_->Game = GameState{ParseBoard(line), {}, 0, 0, computerPassed ? 1 : 0};
+        form_->ShowBoard();
         form_->RefreshTurn();
     }
 
@@ -75,7 +73,7 @@ public:
     QList<QWidget*> Controls() const { return form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly); }
 
     std::function<double()> draw = [] { return 0.0; };
-    std::vector<QString> messages;
+    std::string messages;  // every message shown, end to end
     std::vector<std::string> screensAtMessages;
 
 private:
@@ -144,17 +142,16 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
         const bool passes = screen.ends_with("パス");
         const bool over = marked.empty() && !passes;
         const std::size_t before = window.messages.size();
-        const int any = static_cast<int>(pick(SquareCount));
-        if (over || std::ranges::find(marked, any) == marked.end()) {
+        if (const int any = static_cast<int>(pick(SquareCount));
+            std::ranges::find(marked, any) == marked.end()) {
             window.Click(any);  // an unmarked square, and パス once the game is over, do nothing
             if (over) {
                 window.Pass();
             }
-            ASSERT_EQ(window.Shot(), screen) << "square " << any;
-            ASSERT_EQ(window.messages.size(), before);
+            ASSERT_EQ(std::pair(window.Shot(), window.messages.size()), std::pair(screen, before)) << any;
         }
         finished += over ? 1 : 0;
-        std::vector<QString> expected;
+        std::string expected;
         if ((over || pick(100) == 0) && pick(4) == 0) {
             std::tie(line, computerPassed) = RarePositions.at(rare++ % RarePositions.size());
             window.SetPosition(line, computerPassed);
@@ -163,19 +160,19 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
             std::tie(line, computerPassed) = std::pair(StartLine, false);
             EXPECT_TRUE(window.CountHasFocus());
         } else {
-            if (passes && (marked.empty() || pick(20) == 0)) {
+            const int square =
+                passes && (marked.empty() || pick(20) == 0) ? -1 : marked.at(pick(marked.size()));
+            if (square < 0) {
                 window.Pass();
             } else {
-                const int square = marked.at(pick(marked.size()));
                 window.Click(square);
                 Capture(line, square, 'B');
             }
             const std::vector<int> answers = LegalSquares(line, 'W');
             computerPassed = answers.empty() && line.find('.') != Line::npos;
             if (computerPassed) {
-                expected.push_back(ToQString(ComputerPassMessage));
-                EXPECT_EQ(Squares(window.screensAtMessages.at(before)),
-                          Squares(Expected(line, false, false)));
+                expected = ComputerPassMessage;
+                EXPECT_EQ(Squares(window.screensAtMessages.at(0)), Squares(Expected(line, false, false)));
             } else if (!answers.empty()) {
                 ASSERT_TRUE(std::ranges::find(answers, window.Focus()) != answers.end())
                     << "focus on its move";
@@ -185,15 +182,15 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
         EXPECT_EQ(window.Shot(), Expected(line, computerPassed));
         if (line.find('.') == Line::npos || (computerPassed && LegalSquares(line, 'B').empty())) {
             const auto lead = std::ranges::count(line, 'B') - std::ranges::count(line, 'W');
-            expected.emplace_back(
-                std::array{"○の勝ちです。", "引き分けです。", "●の勝ちです。"}.at((lead >= 0) + (lead > 0)));
+            expected +=
+                std::array{"○の勝ちです。", "引き分けです。", "●の勝ちです。"}.at((lead >= 0) + (lead > 0));
             EXPECT_EQ(window.screensAtMessages.back(), window.Shot())
-                << "the final window is up behind the result";
+                << "the final window is behind the result";
             EXPECT_TRUE(window.CountHasFocus() || window.Focus() < SquareCount)
                 << "never on パス or リセット";
         }
-        EXPECT_EQ(std::vector(window.messages.begin() + static_cast<long>(before), window.messages.end()),
-                  expected);
+        EXPECT_EQ(window.messages.substr(before), expected);
+        window.screensAtMessages.clear();
         ASSERT_FALSE(HasFailure()) << "step " << step << " (the seed is printed above)";
     }
 }
@@ -238,17 +235,13 @@ TEST(Keyboard, TabCyclesThroughTheControlsAndArrowsStopAtTheEdges)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), controls.at(next % 74 + next / 74 * 4)) << next;
     }
-    for (int square = 0; square < SquareCount; ++square) {
-        for (const auto& [key, dx, dy] : {std::tuple{Qt::Key_Left, -1, 0},
-                                          {Qt::Key_Right, 1, 0},
-                                          {Qt::Key_Up, 0, -1},
-                                          {Qt::Key_Down, 0, 1}}) {
-            controls.at(7 + square)->setFocus();
-            QTest::keyClick(controls.at(7 + square), key);
-            EXPECT_EQ(window.Focus(),
-                      SquareIndex(std::clamp(square % 8 + dx, 0, 7), std::clamp(square / 8 + dy, 0, 7)))
-                << square << " " << key;
-        }
+    for (int i = 0; i < 4 * SquareCount; ++i) {  // each arrow on each square
+        const auto [x, y] = std::pair(i / 4 % 8 + std::array{-1, 1, 0, 0}.at(i % 4),
+                                      i / 32 + std::array{0, 0, -1, 1}.at(i % 4));
+        controls.at(7 + i / 4)->setFocus();
+        QTest::keyClick(controls.at(7 + i / 4),
+                        std::array{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}.at(i % 4));
+        EXPECT_EQ(window.Focus(), SquareIndex(std::clamp(x, 0, 7), std::clamp(y, 0, 7))) << i;
     }
 }
 
