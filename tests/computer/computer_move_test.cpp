@@ -1,10 +1,6 @@
 // The computer's turn against a plain reference of its choice, on positions from random games at
 // every stage, with the draw scripted and the pause skipped.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <array>
-#include <iostream>
 #include <set>
 
 #include "computer/computer_move.h"
@@ -69,6 +65,7 @@ constexpr std::array<std::string_view, 4> Rare{
 // One turn of the computer on its own game, logged in order: 'p' the pause and 'd' the draw (added by
 // the test), the focused square with the board as it stood then ("12@...."), the message shown.
 struct Turn : ComputerWindow {
+    explicit Turn(const Line& position) : Game{ParseBoard(position), {}, 0, 0, 1} {}  // and an earlier pass
     GameState Game;
     std::string Log;
     void FocusSquare(int square) override { Log += std::to_string(square) + "@" + BoardLine(Game.Board); }
@@ -86,8 +83,7 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
     for (int i = 0; i < std::ssize(Rare) + games; ++i) {
         const double r = std::array{0.0, 0x1.fffffffffffffp-1, uniform(random)}.at(i % 3);
         const Line position = i < std::ssize(Rare) ? Line(Rare.at(i)) : RandomGame(random, i % 65);
-        Turn turn;
-        turn.Game = GameState{ParseBoard(position), {}, 0, 0, 1};  // an earlier pass, which every turn clears
+        Turn turn(position);
         ComputerMove(
             turn.Game, turn, [&] { return turn.Log += 'd', r; }, [&] { turn.Log += 'p'; });
         const auto [decision, squares] = ReferenceChoice(position);
@@ -95,24 +91,19 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
         // The drawn member: k = floor(r × n), held within 0..n − 1.
         const int n = static_cast<int>(squares.size());
         const int square = n > 0 ? squares.at(std::min(static_cast<int>(r * n), n - 1)) : -1;
-        const std::string log = n > 0                ? "pd" + std::to_string(square) + "@" + position
-                                : decision == "pass" ? std::string(ComputerPassMessage)
-                                                     : "";
+        const std::string pass(decision == "pass" ? ComputerPassMessage : "");
+        const std::string log = n > 0 ? "pd" + std::to_string(square) + "@" + position : pass;
         const GameState& game = turn.Game;  // read back through the const accessors
-        EXPECT_EQ(std::tuple(turn.Log, BoardLine(game.Board), game.ComputerPassed,
-                             game.Snapshots.Slot(0) == BoardGrid{}),
-                  std::tuple(log, n > 0 ? Played(position, square, 'W') : position,
-                             decision == "pass" ? 1 : 0, true))
+        EXPECT_EQ(
+            std::tuple(turn.Log, BoardLine(game.Board), game.ComputerPassed,
+                       game.Snapshots.Slot(0) == BoardGrid{}),
+            std::tuple(log, n > 0 ? Played(position, square, 'W') : position, pass.empty() ? 0 : 1, true))
             << decision << " on " << position << " with r = " << r;
     }
     EXPECT_EQ(seen.size(), 14U) << "each decision, and 0 to 4 empty corners, should come up: "
                                 << ::testing::PrintToString(seen);
-}
-
-// A uniform generator can round a draw up to exactly 1; it must still land in the class. A class
-// with no member has nothing to draw from.
-TEST(PickIndex, HoldsADrawOfOneInsideTheClassAndRefusesAnEmptyClass)
-{
+    // A uniform generator can round a draw up to exactly 1; it must still land in the class. A class
+    // with no member has nothing to draw from.
     EXPECT_EQ(PickIndex(1.0, 3), 2);
     EXPECT_THROW((void)PickIndex(0.5, 0), std::out_of_range);
 }

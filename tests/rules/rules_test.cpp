@@ -1,10 +1,6 @@
 // The move rule held against a plain walk of the capture rule, on positions from random games and
 // on arbitrary fillings of the board: it must hold on any board, reachable or not.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <array>
-#include <utility>
 
 #include "reference.h"
 

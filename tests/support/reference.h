@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <random>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,17 +19,13 @@ namespace uragae::testing {
 using Line = std::string;
 inline const Line StartLine = "...........................WB......BW...........................";
 
-// Throws on anything but 64 of '.', 'B' and 'W'.
+// Throws (std::out_of_range) on a line too short, or with any other character.
 inline BoardGrid ParseBoard(const Line& line)
 {
-    if (line.size() != SquareCount) {
-        throw std::invalid_argument("not a position: " + line);
-    }
     BoardGrid board;
     for (int square = 0; square < SquareCount; ++square) {
-        const std::size_t kind = Line(".BW").find(line[square]);  // npos for any other character
-        board(SquareColumn(square), SquareRow(square)) =
-            std::array{EmptyCell, BlackStone, WhiteStone}.at(kind);
+        board(square % 8, square / 8) =
+            std::array{EmptyCell, BlackStone, WhiteStone}.at(Line(".BW").find(line.at(square)));
     }
     return board;
 }
@@ -39,7 +34,7 @@ inline Line BoardLine(const BoardGrid& board)
 {
     Line line;
     for (int square = 0; square < SquareCount; ++square) {
-        const std::string& cell = board(SquareColumn(square), SquareRow(square));
+        const std::string& cell = board(square % 8, square / 8);
         line += cell == BlackStone ? 'B' : cell == WhiteStone ? 'W' : cell.empty() ? '.' : '?';
     }
     return line;

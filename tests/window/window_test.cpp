@@ -1,12 +1,7 @@
 // The window through its real handlers on the offscreen platform: whole games checked click by click
 // against the rules reference, then the frame (pixels, fonts, icon) and the keyboard.
-#include <QApplication>
 #include <QFontInfo>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 #include "computer/computer_move.h"
 #include "reference.h"
@@ -41,7 +36,7 @@ public:
 
     // What the person sees, as text: each square's caption, after a + when it is light green, and
     // what a screen reader calls it; then the counts, and パス when it is enabled.
-    [[nodiscard]] std::string Shot() const
+    std::string Shot() const
     {
         std::string text;
         for (const ColorButton* square : squares_) {
@@ -60,14 +55,10 @@ public:
     }
 
     void Click(int square) const { squares_.at(square)->click(); }
-    // パス by the keyboard, as it ends most games: Space on the focused button.
-    void Pass() const
-    {
-        form_->Command2->setFocus();
-        QTest::keyClick(form_->Command2, Qt::Key_Space);
-    }
+    // A real click on パス, which takes the focus as it would on screen.
+    void Pass() const { QTest::mouseClick(form_->Command2, Qt::LeftButton); }
     void Reset() const { form_->Command3->click(); }
-    [[nodiscard]] bool CountHasFocus() const { return form_->Text1->hasFocus(); }
+    bool CountHasFocus() const { return form_->Text1->hasFocus(); }
     // The controls in the order the window makes them: the count row (the four labels, then the
     // three boxes), the 64 squares, パス, リセット and 終了.
     QList<QWidget*> Controls() const { return form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly); }
@@ -127,8 +118,8 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
 {
     const int games = CountFromEnvironment("URAGAE_WINDOW_GAMES", 80);
     std::mt19937 random = SeededRandom(4242U);
-    const auto pick = [&random](std::size_t count) {
-        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+    const auto pick = [&random](long count) {
+        return static_cast<int>(std::uniform_int_distribution(0L, count - 1)(random));
     };
     WindowHarness window;
     window.draw = [&random] { return std::uniform_real_distribution<double>(0, 1)(random); };
@@ -142,9 +133,9 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
         const bool passes = screen.ends_with("パス");
         const bool over = marked.empty() && !passes;
         const std::size_t before = window.messages.size();
-        if (const int any = static_cast<int>(pick(SquareCount));
-            std::ranges::find(marked, any) == marked.end()) {
-            window.Click(any);  // an unmarked square, and パス once the game is over, do nothing
+        // An unmarked square, and パス once the game is over, do nothing.
+        if (const int any = pick(SquareCount); std::ranges::find(marked, any) == marked.end()) {
+            window.Click(any);
             if (over) {
                 window.Pass();
             }
@@ -161,7 +152,7 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
             EXPECT_TRUE(window.CountHasFocus());
         } else {
             const int square =
-                passes && (marked.empty() || pick(20) == 0) ? -1 : marked.at(pick(marked.size()));
+                passes && (marked.empty() || pick(20) == 0) ? -1 : marked.at(pick(std::ssize(marked)));
             if (square < 0) {
                 window.Pass();
             } else {
@@ -174,8 +165,7 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
                 expected = ComputerPassMessage;
                 EXPECT_EQ(Squares(window.screensAtMessages.at(0)), Squares(Expected(line, false, false)));
             } else if (!answers.empty()) {
-                ASSERT_TRUE(std::ranges::find(answers, window.Focus()) != answers.end())
-                    << "focus on its move";
+                ASSERT_TRUE(std::ranges::find(answers, window.Focus()) != answers.end());  // one of its moves
                 Capture(line, window.Focus(), 'W');
             }
         }
@@ -183,11 +173,10 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
         if (line.find('.') == Line::npos || (computerPassed && LegalSquares(line, 'B').empty())) {
             const auto lead = std::ranges::count(line, 'B') - std::ranges::count(line, 'W');
             expected +=
-                std::array{"○の勝ちです。", "引き分けです。", "●の勝ちです。"}.at((lead >= 0) + (lead > 0));
-            EXPECT_EQ(window.screensAtMessages.back(), window.Shot())
-                << "the final window is behind the result";
-            EXPECT_TRUE(window.CountHasFocus() || window.Focus() < SquareCount)
-                << "never on パス or リセット";
+                std::array{"○の勝ちです。", "引き分けです。", "●の勝ちです。"}[(lead >= 0) + (lead > 0)];
+            // The final window is up behind the result, and the focus is never on パス or リセット.
+            EXPECT_EQ(window.screensAtMessages.back(), window.Shot());
+            EXPECT_TRUE(window.CountHasFocus() || window.Focus() < SquareCount);
         }
         EXPECT_EQ(window.messages.substr(before), expected);
         window.screensAtMessages.clear();
