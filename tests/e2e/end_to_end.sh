@@ -3,8 +3,7 @@
 set -u
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 export QT_QPA_PLATFORM=xcb  # the unit tests' presets choose offscreen
-work=$(mktemp -d) pid="" win=""
-shot=$work/window.png
+work=$(mktemp -d) pid="" win="" && shot=$work/window.png
 trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
 fail() { echo "e2e: FAIL: $*"; exit 1; }
 wait_for() {  # polls, up to E2E_TIMEOUT seconds: never assumes how long the program takes

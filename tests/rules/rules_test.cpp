@@ -23,8 +23,8 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
             if (line[square] != '.') {
                 continue;  // TryMove's anchor is always empty
             }
-            const std::array glyphs{own == 'B' ? BlackStone : WhiteStone,
-                                    own == 'B' ? WhiteStone : BlackStone};
+            const auto glyphs =
+                own == 'B' ? std::pair(BlackStone, WhiteStone) : std::pair(WhiteStone, BlackStone);
             const int flips = Flips(line, square, own);
             GameState game{ParseBoard(line), {}, i / 2 % 2, i % 7, 0};
             const auto now = [&] {
@@ -33,9 +33,10 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
             const auto after = [&](const Line& board) {
                 return std::tuple(flips > 0 ? 1 : i / 2 % 2, i % 7 + flips, board);
             };
-            game.TryMove(square % 8, square / 8, std::array{TestMode, 2, -1}.at(i % 3), glyphs[0], glyphs[1]);
+            game.TryMove(square % 8, square / 8, std::array{TestMode, 2, -1}.at(i % 3), glyphs.first,
+                         glyphs.second);
             ASSERT_EQ(now(), after(line)) << own << " tests " << square << " on " << line;
-            game.TryMove(square % 8, square / 8, PlayMode, glyphs[0], glyphs[1]);
+            game.TryMove(square % 8, square / 8, PlayMode, glyphs.first, glyphs.second);
             ASSERT_EQ(now(), after(Played(line, square, own)))
                 << own << " plays " << square << " on " << line;
         }

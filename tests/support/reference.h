@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 #include <iostream>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "rules/game_state.h"

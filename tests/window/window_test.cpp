@@ -22,7 +22,6 @@ public:
         form_->pause_ = [] {};
         form_->random_ = [this] { return draw(); };
         form_->show();  // which runs the load
-        QApplication::setActiveWindow(form_.get());
         (void)QTest::qWaitForWindowActive(form_.get());
     }
 
@@ -48,11 +47,8 @@ public:
         return text + "counts " + counts.toStdString() + (form_->Command2->isEnabled() ? " パス" : "");
     }
 
-    // The square that holds the focus, or 64 when none does.
-    int Focus() const
-    {
-        return static_cast<int>(std::ranges::find(squares_, QApplication::focusWidget()) - squares_.begin());
-    }
+    // The square that holds the focus; outside 0..63 when no square does.
+    int Focus() const { return static_cast<int>(Controls().indexOf(QApplication::focusWidget())) - 7; }
 
     void Click(int square) const { squares_.at(square)->click(); }
     // A real click on パス, which takes the focus as it would on screen.
@@ -87,11 +83,11 @@ std::string Expected(const Line& line, bool computerPassed, bool marked = true)
         text += (flips > 0 ? "+" + number : std::array{"", "●", "○"}.at(kind)) + "(" + name +
                 std::array{" 空き", " 黒", " 白"}.at(kind) + (flips > 0 ? " " + number + "枚) " : ") ");
     }
-    const auto empty = std::ranges::count(line, '.');
-    const bool passes = (empty > 0 && LegalSquares(line, 'B').empty() && !computerPassed) || empty == 60;
-    return text + "counts " + std::to_string(std::ranges::count(line, 'B')) + " " +
-           std::to_string(std::ranges::count(line, 'W')) + " " + std::to_string(empty) +
-           (passes ? " パス" : "");
+    const auto count = [&line](char stone) { return std::ranges::count(line, stone); };
+    const bool passes =
+        (count('.') > 0 && LegalSquares(line, 'B').empty() && !computerPassed) || count('.') == 60;
+    return text + "counts " + std::to_string(count('B')) + " " + std::to_string(count('W')) + " " +
+           std::to_string(count('.')) + (passes ? " パス" : "");
 }
 
 // The squares of a screen, without the counts and パス.
@@ -133,12 +129,10 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
         const bool passes = screen.ends_with("パス");
         const bool over = marked.empty() && !passes;
         const std::size_t before = window.messages.size();
-        // An unmarked square, and パス once the game is over, do nothing.
-        if (const int any = pick(SquareCount); std::ranges::find(marked, any) == marked.end()) {
+        // An unmarked square does nothing, nor does パス while it is disabled.
+        if (const int any = pick(SquareCount); !passes && std::ranges::find(marked, any) == marked.end()) {
             window.Click(any);
-            if (over) {
-                window.Pass();
-            }
+            window.Pass();
             ASSERT_EQ(std::pair(window.Shot(), window.messages.size()), std::pair(screen, before)) << any;
         }
         finished += over ? 1 : 0;
@@ -184,7 +178,7 @@ TEST(WholeGames, EveryClickPlaysAndShowsWhatTheRulesSay)
     }
 }
 
-TEST(Layout, ControlsSitWhereDesignedInPixels)
+TEST(Frame, ControlsSitWhereDesignedInTheirFontsAndTheKeysWalkThem)
 {
     const WindowHarness window;
     const QList<QWidget*> controls = window.Controls();
@@ -208,17 +202,10 @@ TEST(Layout, ControlsSitWhereDesignedInPixels)
             EXPECT_TRUE(QFontInfo(font).family().startsWith("IPA")) << QFontInfo(font).family().toStdString();
         }
     }
-    const QList<QSize> icons{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
-    EXPECT_EQ(controls.front()->window()->windowIcon().availableSizes(), icons)
-        << "the title bar's icon sizes";
-}
-
-// Tab runs from the black count through the other counts, the squares, パス, リセット and 終了, and
-// back; the arrows walk the focus across the board and stop at its edges.
-TEST(Keyboard, TabCyclesThroughTheControlsAndArrowsStopAtTheEdges)
-{
-    const WindowHarness window;
-    const QList<QWidget*> controls = window.Controls();
+    const QList<QSize> icons{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};  // for the title bar
+    EXPECT_EQ(controls.front()->window()->windowIcon().availableSizes(), icons);
+    // Tab runs from the black count through the other counts, the squares, パス, リセット and 終了, and
+    // back; the arrows walk the focus across the board and stop at its edges.
     ASSERT_TRUE(window.CountHasFocus());
     for (int next = 5; next <= 74; ++next) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
