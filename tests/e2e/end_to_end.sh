@@ -42,8 +42,7 @@ echo "e2e: ok: titled ウラガエ ver.1.7, 337x433, squares 19 26 37 44 light g
 # A whole game, the first green square or else パス, every box closed with Return; a turn ends with a box or a new count.
 turn=0 boxes=""
 while [[ $boxes != *result* ]] && ((turn++ < 100)); do
-    before=$(empties) target=$(greens)
-    target=${target%% *}
+    before=$(empties) target=$(greens | cut -d ' ' -f 1)
     if [[ -n $target ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
     turn_over() {
         local b=$(box)

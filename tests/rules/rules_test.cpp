@@ -23,7 +23,7 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
             if (line[square] != '.') {
                 continue;  // TryMove's anchor is always empty
             }
-            const auto glyphs =
+            const auto [mine, theirs] =
                 own == 'B' ? std::pair(BlackStone, WhiteStone) : std::pair(WhiteStone, BlackStone);
             const int flips = Flips(line, square, own);
             GameState game{ParseBoard(line), {}, i / 2 % 2, i % 7, 0};
@@ -33,10 +33,9 @@ TEST(TryMove, TestsAndPlaysEveryEmptySquareOfAnyBoardAsThePlainRuleSays)
             const auto after = [&](const Line& board) {
                 return std::tuple(flips > 0 ? 1 : i / 2 % 2, i % 7 + flips, board);
             };
-            game.TryMove(square % 8, square / 8, std::array{TestMode, 2, -1}.at(i % 3), glyphs.first,
-                         glyphs.second);
+            game.TryMove(square % 8, square / 8, std::array{TestMode, 2, -1}.at(i % 3), mine, theirs);
             ASSERT_EQ(now(), after(line)) << own << " tests " << square << " on " << line;
-            game.TryMove(square % 8, square / 8, PlayMode, glyphs.first, glyphs.second);
+            game.TryMove(square % 8, square / 8, PlayMode, mine, theirs);
             ASSERT_EQ(now(), after(Played(line, square, own)))
                 << own << " plays " << square << " on " << line;
         }

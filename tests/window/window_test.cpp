@@ -226,10 +226,9 @@ TEST(Frame, ControlsSitWhereDesignedInTheirFontsAndTheKeysWalkThem)
 
 int main(int argc, char** argv)
 {
-    // Test discovery runs the binary before CTest's environment applies, so default it here.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // Offscreen always, test discovery included, which runs the binary without CTest's environment:
+    // these tests never need a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     const QApplication application(argc, argv);
     return RUN_ALL_TESTS();
