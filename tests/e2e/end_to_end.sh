@@ -19,7 +19,6 @@ wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
 
 # Pixels count from the client area's top-left; a square's corner shows its color.
 shoot() { import -window "$win" "$shot" 2>/dev/null || fail "could not capture the window"; }
-corners=""
 for ((i = 0; i < 64; i++)); do corners+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"; done
 greens() { convert "$shot" -format "$corners" info: | awk '$0 == "srgb(128,255,128)" { printf "%d ", NR - 1 }'; }
 empties() { convert "$shot" -crop 41x25+240+336 +repage rgb:- | md5sum; }  # the empty squares' count
@@ -37,7 +36,9 @@ start() { "$exe" & pid=$! && wait_for "the main window" found && wait_for "the s
 start
 [[ $(identify -format '%wx%h' "$shot") == 337x433 ]] || fail "the window is not 337x433"
 [[ $(convert "$shot" -format '%[pixel:p{252,372}]' info:) == "srgb(128,128,255)" ]] || fail "リセット is not blue-violet"
-echo "e2e: ok: titled ウラガエ ver.1.7, 337x433, squares 19 26 37 44 light green, リセット blue-violet"
+light() { convert "$shot" -format "%[fx:round(255*p{28,$1}.intensity)]" info:; }  # down the middle of a1
+(($(light 9) > $(light 20) && $(light 20) > $(light 46) && $(light 46) > $(light 8))) || fail "a1 is not raised in a dark outline"
+echo "e2e: ok: titled ウラガエ ver.1.7, 337x433, squares 19 26 37 44 light green and raised, リセット blue-violet"
 
 # A whole game, the first green square or else パス, every box closed with Return; a turn ends with a box or a new count.
 turn=0 boxes=""
@@ -51,8 +52,7 @@ while [[ $boxes != *result* ]] && ((turn++ < 100)); do
     }
     wait_for "the end of turn $turn" turn_over
 done
-shoot
-[[ $boxes == *result* && -z $(greens) ]] || fail "no result, or squares still live after it"
+shoot && [[ $boxes == *result* && -z $(greens) ]] || fail "no result, or squares still live after it"
 echo "e2e: ok: a whole game of $turn turns; boxes: $boxes"
 
 click 252 380
