@@ -25,7 +25,7 @@ public:
         (void)QTest::qWaitForWindowActive(form_.get());
     }
 
-    // Writes a position into the captions, where the board lives between events, and refreshes.
+    // Puts a position on the board, with the computer's last turn a pass or not, and refreshes.
     void SetPosition(const Line& line, bool computerPassed)
     {
         form_->Game = GameState{ParseBoard(line), {}, 0, 0, computerPassed ? 1 : 0};
