@@ -86,8 +86,8 @@ inline Line RandomGame(std::mt19937& random, int moves)
         const std::vector<int> legal = LegalSquares(line, "BW"[turn % 2]);
         passes = legal.empty() ? passes + 1 : 0;
         if (!legal.empty()) {
-            // A legal move always turns a stone, so this counts one move.
-            moves -= Capture(line, legal.at(random() % legal.size()), "BW"[turn % 2]) > 0 ? 1 : 0;
+            Capture(line, legal.at(random() % legal.size()), "BW"[turn % 2]);
+            --moves;
         }
     }
     return line;
