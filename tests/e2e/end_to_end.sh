@@ -2,7 +2,7 @@
 # ウラガエ in its own X server (a free display) under a window manager: real clicks and keys in, real pixels out.
 set -u
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
-export QT_QPA_PLATFORM=xcb  # the unit tests' presets choose offscreen
+export QT_QPA_PLATFORM=xcb  # a real X server, whatever the caller's environment says
 work=$(mktemp -d) pid="" win="" && shot=$work/window.png
 trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
 fail() { echo "e2e: FAIL: $*"; exit 1; }
