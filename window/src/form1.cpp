@@ -108,6 +108,9 @@ Form1::Form1(QWidget* parent)
 {
     InstallFontSubstitutions();
     setWindowTitle(QString::fromUtf8(WindowCaption));
+    // Its own light palette before any control is made: the controls inherit it, the message boxes
+    // (windows of their own) still follow the desktop.
+    setPalette(BoardPalette());
     QIcon icon;
     // Title bars and task switchers use the small sizes; the larger ones, which would cost the
     // start-up more to decode than all the rest, come from the installed icon theme.

@@ -16,4 +16,9 @@ inline constexpr quint32 CountTextColor = 0x000000FF;    // red
 // Resolves a stored color value against `palette` for painting.
 QColor ColorFromValue(quint32 value, const QPalette& palette);
 
+// The window's own palette: Qt's default light colors in every role, so that the squares' face, the
+// stones and the count row read the same on a dark desktop as on a light one, as a real board keeps
+// its colors whatever the room's.
+QPalette BoardPalette();
+
 }  // namespace uragae
