@@ -1,0 +1,174 @@
+// What a person sees, read from the window's pixels: the board in its own colors on a dark desktop,
+// the person's move on the screen while the computer pauses, the focus frame, the fixed size; and a
+// window that uses its own draw, pause and message box.
+#include "harness.h"
+
+namespace uragae::testing {
+namespace {
+
+const QColor LegalGreen(128, 255, 128);
+const QColor ResetBlueViolet(128, 128, 255);
+
+// A desktop in dark mode, as the GTK theme's Adwaita-dark hands it to Qt.
+QPalette DarkDesktopPalette()
+{
+    QPalette dark;
+    for (const auto& [role, color] :
+         std::initializer_list<std::pair<QPalette::ColorRole, QRgb>>{{QPalette::Window, 0x323232},
+                                                                     {QPalette::WindowText, 0xf0f0f0},
+                                                                     {QPalette::Base, 0x242424},
+                                                                     {QPalette::Text, 0xf0f0f0},
+                                                                     {QPalette::Button, 0x323232},
+                                                                     {QPalette::ButtonText, 0xf0f0f0},
+                                                                     {QPalette::Light, 0x4b4b4b},
+                                                                     {QPalette::Midlight, 0x2a2a2a},
+                                                                     {QPalette::Mid, 0x262626},
+                                                                     {QPalette::Dark, 0x212121},
+                                                                     {QPalette::Shadow, 0x191919}}) {
+        dark.setColor(role, QColor(color));
+    }
+    return dark;
+}
+
+// The desktop's palette for as long as it lives, set on the application as a platform theme sets it.
+class DesktopPalette {
+public:
+    explicit DesktopPalette(const QPalette& palette) { QApplication::setPalette(palette); }
+    DesktopPalette(const DesktopPalette&) = delete;
+    DesktopPalette& operator=(const DesktopPalette&) = delete;
+    ~DesktopPalette() { QApplication::setPalette(previous_); }
+
+private:
+    QPalette previous_ = QApplication::palette();
+};
+
+// The game's message boxes follow the desktop: one drawn dark shows that the dark palette is in force.
+void ExpectDesktopIsDark(const WindowHarness& window)
+{
+    SeenBox box;
+    ReadNextBox(box);
+    window.ShowMessageBox(QStringLiteral("引き分けです。"));
+    EXPECT_LT(Luminance(box.look.ground), 0.1) << "the dark palette is not in force: a message box is light";
+    EXPECT_GE(box.look.Contrast(), 4.5) << "a message box is hard to read on the dark desktop";
+}
+
+// The start position as a person reads it: "●" a dark disc and "○" a light disc in a dark ring on the
+// squares' light face; the number dark on the light green; リセット dark on its blue-violet; the
+// count row's labels dark on a light ground; every text but the red counts at 4.5:1 or more.
+void ExpectStartReadsRight(const WindowHarness& window, const QImage& picture, const std::string& when)
+{
+    SCOPED_TRACE(when);
+    const auto inside = [](const QWidget* control) { return control->geometry().adjusted(2, 2, -2, -2); };
+    const auto middle = [&](int square) {
+        return Luminance(picture.pixelColor(inside(window.Square(square)).center()));
+    };
+    const DrawnText black = ReadText(picture, inside(window.Square(E4)));
+    const DrawnText white = ReadText(picture, inside(window.Square(D4)));
+    EXPECT_TRUE(black.DarkOnLight() && Luminance(black.ground) > 0.7) << "the squares' face is not light";
+    EXPECT_LT(middle(E4), 0.05) << "\"●\" on e4 is not a dark disc";
+    EXPECT_TRUE(white.DarkOnLight() && middle(D4) > 0.7) << "\"○\" on d4 is not a light disc in a dark ring";
+
+    const DrawnText number = ReadText(picture, inside(window.Square(D3)));
+    EXPECT_EQ(number.ground, LegalGreen);
+    EXPECT_TRUE(number.DarkOnLight() && number.Contrast() >= 4.5) << "d3's number is not dark on the green";
+    const DrawnText reset = ReadText(picture, inside(window.Control("Command3")));
+    EXPECT_EQ(reset.ground, ResetBlueViolet);
+    EXPECT_TRUE(reset.DarkOnLight() && reset.Contrast() >= 4.5) << "リセット is not dark on its blue-violet";
+    for (const char* label : {"Label1", "Label2", "Label3", "Label4"}) {
+        const DrawnText text = ReadText(picture, window.Control(label)->geometry().adjusted(-4, -4, 0, 4));
+        EXPECT_TRUE(text.DarkOnLight() && text.Contrast() >= 4.5)
+            << label << " is not dark on a light ground";
+    }
+    for (const char* button : {"Command2", "Command4"}) {
+        EXPECT_GE(ReadText(picture, inside(window.Control(button))).Contrast(), 4.5)
+            << button << " is hard to read";
+    }
+}
+
+// The window keeps its own light colors: it reads right, and its pixels stay the same when the desktop
+// turns dark while the game runs, and in a window started on the dark desktop.
+TEST(DarkDesktop, TheWindowLooksAsOnALightDesktop)
+{
+    const WindowHarness running;
+    const QImage light = running.Picture();
+    ExpectStartReadsRight(running, light, "on the light desktop");
+    const DesktopPalette dark(DarkDesktopPalette());
+    ExpectDesktopIsDark(running);
+    EXPECT_TRUE(running.Picture() == light) << "the window changed when the desktop turned dark";
+
+    const WindowHarness started;
+    ExpectDesktopIsDark(started);
+    const QImage startedDark = started.Picture();
+    ExpectStartReadsRight(started, startedDark, "started on the dark desktop");
+    EXPECT_TRUE(startedDark == light)
+        << "a window started on the dark desktop differs from one on a light desktop";
+}
+
+// Qt paints between events; without a paint of its own the person's move would first show together
+// with the computer's answer. The backing store is what the screen shows.
+TEST(WhatAPersonSees, TheirMoveIsOnTheScreenWhileTheComputerPauses)
+{
+    WindowHarness window;
+    QImage screen;
+    window.pause = [&] { screen = window.OnScreen(); };
+    window.Click(D3);
+    ASSERT_FALSE(screen.isNull()) << "the computer did not pause";
+    const auto middle = [&](int square) {
+        return screen.pixelColor(window.Square(square)->geometry().center());
+    };
+    EXPECT_LT(Luminance(middle(D4)), 0.05) << "d4, turned by d3, is not black on the screen during the pause";
+    for (const int square : {D3, C4}) {
+        const QPoint face = window.Square(square)->geometry().topLeft() + QPoint(6, 6);
+        EXPECT_NE(screen.pixelColor(face), LegalGreen)
+            << square << " is still green on the screen during the pause";
+    }
+}
+
+TEST(WhatAPersonSees, TheFocusedSquareHasADarkFrame)
+{
+    const WindowHarness window;
+    const QRect a1 = window.Square(A1)->geometry();
+    const QPoint onTheFrame = a1.topLeft() + QPoint(4, a1.height() / 2);
+    const QColor unfocused = window.Picture().pixelColor(onTheFrame);
+    window.Square(A1)->setFocus();
+    // WCAG asks 3:1 of what marks the focus.
+    EXPECT_GE(Contrast(window.Picture().pixelColor(onTheFrame), unfocused), 3.0)
+        << "the focused a1 shows no frame";
+}
+
+TEST(WhatAPersonSees, TheWindowKeepsItsDesignedSize)
+{
+    const WindowHarness window;
+    window.Window()->resize(500, 600);
+    EXPECT_EQ(window.Window()->size(), QSize(337, 433)) << "the window was resized";
+}
+
+// No stand-ins: the computer answers after its real pause with a move drawn from the clock, and says in
+// the game's own box (titled ウラガエ, one OK, no icon) that it must pass.
+TEST(OwnDrawPauseAndBox, TheComputerAnswersAndAnnouncesItsPass)
+{
+    WindowHarness window(StandIns::None);
+    window.Click(D3);
+    const Line afterD3 = Played(StartLine, D3, 'B');
+    std::vector<std::string> answered;
+    for (const int answer : LegalSquares(afterD3, 'W')) {
+        answered.push_back(ReferenceGame{Played(afterD3, answer, 'W')}.Screen());
+    }
+    EXPECT_TRUE(std::ranges::find(answered, window.Shot()) != answered.end())
+        << "the computer did not answer d3";
+
+    const Line noAnswerToC1 = "BW......................................................BW......";
+    window.SetPosition(noAnswerToC1, false);
+    SeenBox box;
+    ReadNextBox(box);
+    window.Click(C1);
+    EXPECT_EQ(box.title.toStdString(), ProgramTitle);
+    EXPECT_EQ(box.text.toStdString(), ComputerPassMessage);
+    EXPECT_FALSE(box.hasIcon);
+    EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    EXPECT_TRUE(Luminance(box.look.ground) > 0.7 && box.look.Contrast() >= 4.5)
+        << "the box is not light and readable";
+}
+
+}  // namespace
+}  // namespace uragae::testing
