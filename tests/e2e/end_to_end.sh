@@ -33,7 +33,7 @@ at_start() { shoot && [[ $(greens) == "19 26 37 44 " ]]; }
 found() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver\.1\.7$') && [[ -n $win ]]; }
 start() { "$exe" & pid=$! && wait_for "the main window" found && wait_for "the start position" at_start; }
 
-start
+start && cp "$shot" "$work/light.png"
 [[ $(identify -format '%wx%h' "$shot") == 337x433 ]] || fail "the window is not 337x433"
 [[ $(convert "$shot" -format '%[pixel:p{252,372}]' info:) == "srgb(128,128,255)" ]] || fail "リセット is not blue-violet"
 light() { convert "$shot" -format "%[fx:round(255*p{28,$1}.intensity)]" info:; }  # down the middle of a1
@@ -58,8 +58,24 @@ echo "e2e: ok: a whole game of $turn turns; boxes: $boxes"
 click 252 380
 wait_for "the start position after リセット" at_start
 echo "e2e: ok: リセット brings the start back"
+# On a dark desktop (the GTK theme's Adwaita-dark): the count box's menu follows the desktop and is
+# drawn dark; the board and the count row stay as on the light desktop, and the buttons readable.
+mean() { convert "$1" -crop "$2" -format '%[fx:mean.intensity]' info:; }
+menu_dark() { import -window root "$work/root.png" && (($(mean "$work/root.png" "40x20+$((X + 4))+$((Y + 4))" | awk '{ print ($1 < 0.35) }'))); }
+contrast() { convert "$shot" -crop "$1" -colorspace RGB -grayscale Rec709Luminance -format '%[fx:(maxima + 0.05) / (minima + 0.05) >= 4.5]' info:; }
+dark_start() {
+    QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark start
+    xdotool mousemove --window "$win" 52 348 click 3 && eval "$(xdotool getmouselocation --shell)"
+    wait_for "a dark menu: the dark palette in force" menu_dark && xdotool key Escape
+    compare -metric AE -crop 337x366+0+0 "$work/light.png" "$shot" null: 2> /dev/null || fail "the board or the count row changed on the dark desktop"
+    [[ $(convert "$shot" -format '%[pixel:p{252,372}]' info:) == "srgb(128,128,255)" ]] || fail "リセット is not blue-violet on the dark desktop"
+    for button in パス:147x19+11+371 リセット:147x19+179+371 終了:315x19+11+403; do
+        (($(contrast "${button#*:}"))) || fail "${button%:*} is under 4.5:1 on the dark desktop"
+    done
+    echo "e2e: ok: on a dark desktop the menus are dark, the board and the count row as on a light one, the buttons readable"
+}
 for how in 終了 "closing the window through its frame"; do
-    if [[ $how == 終了 ]]; then click 168 412; else start && wmctrl -c 'ウラガエ ver.1.7'; fi
+    if [[ $how == 終了 ]]; then click 168 412; else dark_start && wmctrl -c 'ウラガエ ver.1.7'; fi
     wait_for "the program to end after $how" eval '! kill -0 "$pid" 2> /dev/null'
     wait "$pid" || fail "$how ended the program with status $?"
     echo "e2e: ok: $how ends the program with status 0"
