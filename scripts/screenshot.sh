@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Takes the README's picture of ウラガエ with a game just begun. To regenerate it, build the release
-# preset and run, from anywhere:   scripts/screenshot.sh [EXECUTABLE] [OUTPUT.png]
-# (defaults: build/release/window/uragae and docs/screenshot.png in the repository). It builds
+# preset and run, from anywhere:   scripts/screenshot.sh [--dark] [EXECUTABLE] [OUTPUT.png]
+# (defaults: build/release/window/uragae and docs/screenshot.png in the repository). --dark starts
+# the game on a dark desktop, the GTK theme's Adwaita-dark (package qt6-gtk-platformtheme). It builds
 # nothing and needs xvfb-run, xdotool and ImageMagick. The computer's answer is random, so each run's
 # picture may differ.
 set -euo pipefail
+if [[ ${1:-} == --dark ]]; then
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    shift
+fi
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 exe=$(realpath "${1:-$root/build/release/window/uragae}")
