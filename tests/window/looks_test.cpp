@@ -9,39 +9,6 @@ namespace {
 const QColor LegalGreen(128, 255, 128);
 const QColor ResetBlueViolet(128, 128, 255);
 
-// A desktop in dark mode, as the GTK theme's Adwaita-dark hands it to Qt.
-QPalette DarkDesktopPalette()
-{
-    QPalette dark;
-    for (const auto& [role, color] :
-         std::initializer_list<std::pair<QPalette::ColorRole, QRgb>>{{QPalette::Window, 0x323232},
-                                                                     {QPalette::WindowText, 0xf0f0f0},
-                                                                     {QPalette::Base, 0x242424},
-                                                                     {QPalette::Text, 0xf0f0f0},
-                                                                     {QPalette::Button, 0x323232},
-                                                                     {QPalette::ButtonText, 0xf0f0f0},
-                                                                     {QPalette::Light, 0x4b4b4b},
-                                                                     {QPalette::Midlight, 0x2a2a2a},
-                                                                     {QPalette::Mid, 0x262626},
-                                                                     {QPalette::Dark, 0x212121},
-                                                                     {QPalette::Shadow, 0x191919}}) {
-        dark.setColor(role, QColor(color));
-    }
-    return dark;
-}
-
-// The desktop's palette for as long as it lives, set on the application as a platform theme sets it.
-class DesktopPalette {
-public:
-    explicit DesktopPalette(const QPalette& palette) { QApplication::setPalette(palette); }
-    DesktopPalette(const DesktopPalette&) = delete;
-    DesktopPalette& operator=(const DesktopPalette&) = delete;
-    ~DesktopPalette() { QApplication::setPalette(previous_); }
-
-private:
-    QPalette previous_ = QApplication::palette();
-};
-
 // The game's message boxes follow the desktop: one drawn dark shows that the dark palette is in force.
 void ExpectDesktopIsDark(const WindowHarness& window)
 {
@@ -92,7 +59,8 @@ TEST(DarkDesktop, TheWindowLooksAsOnALightDesktop)
     const WindowHarness running;
     const QImage light = running.Picture();
     ExpectStartReadsRight(running, light, "on the light desktop");
-    const DesktopPalette dark(DarkDesktopPalette());
+    const QPalette lightDesktop = QApplication::style()->standardPalette();
+    QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));  // a dark desktop, as Adwaita-dark's
     ExpectDesktopIsDark(running);
     EXPECT_TRUE(running.Picture() == light) << "the window changed when the desktop turned dark";
 
@@ -102,6 +70,7 @@ TEST(DarkDesktop, TheWindowLooksAsOnALightDesktop)
     ExpectStartReadsRight(started, startedDark, "started on the dark desktop");
     EXPECT_TRUE(startedDark == light)
         << "a window started on the dark desktop differs from one on a light desktop";
+    QApplication::setPalette(lightDesktop);
 }
 
 // Qt paints between events; without a paint of its own the person's move would first show together

@@ -111,7 +111,7 @@ constexpr auto FixedPitchGothic = "ＭＳ ゴシック";
 constexpr auto ProportionalGothic = "ＭＳ Ｐゴシック";
 
 struct DesignedControl {
-    std::string name;
+    const char* name;
     QRect place;       // in pixels of the client area
     const char* face;  // nullptr: the window's default font
     int points;
@@ -143,6 +143,7 @@ TEST(Frame, ControlsSitWhereDesignedInTheirFonts)
     };
     for (const DesignedControl& designed : CountRowAndButtons) {
         const QWidget* control = window.Control(designed.name);
+        ASSERT_NE(control, nullptr) << "no control is named " << designed.name;
         EXPECT_EQ(control->geometry(), designed.place) << designed.name;
         if (designed.face != nullptr) {
             expectFont(control, designed.face, designed.points, designed.name);

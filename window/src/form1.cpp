@@ -124,6 +124,7 @@ Form1::Form1(QWidget* parent)
     CreateSquares();
     CreateButtons();
     ChainTabOrder();
+    NameControls();
 }
 
 void Form1::CreateCountRow()
@@ -169,6 +170,23 @@ void Form1::CreateButtons()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+}
+
+// The design's names, by which accessibility tools, style sheets and the tests find the controls.
+void Form1::NameControls()
+{
+    for (const auto& [control, name] : {std::pair<QWidget*, const char*>{Label1, "Label1"},
+                                        {Label2, "Label2"},
+                                        {Label3, "Label3"},
+                                        {Label4, "Label4"},
+                                        {Text1, "Text1"},
+                                        {Text2, "Text2"},
+                                        {Text3, "Text3"},
+                                        {Command2, "Command2"},
+                                        {Command3, "Command3"},
+                                        {Command4, "Command4"}}) {
+        control->setObjectName(QString::fromUtf8(name));
+    }
 }
 
 // Tab order as designed: the count boxes, the squares in index order, then the buttons.

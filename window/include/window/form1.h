@@ -86,6 +86,7 @@ private:
     void CreateSquares();
     void CreateButtons();
     void ChainTabOrder();
+    void NameControls();
     bool MoveSquareFocus(int square, int key);
 
     // The game's state lives with the window, as the window's own variables.
