@@ -1,15 +1,10 @@
-// The window for tests, reached as its friend, and ways to read what it shows: the screen as text
-// and as pixels.
+// The window for tests, reached as its friend, and the game as the rules reference sees it.
 #pragma once
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
-#include <QTimer>
-
-#include <map>
 
 #include "reference.h"
 #include "window/form1.h"
@@ -68,14 +63,6 @@ struct ReferenceGame {
                std::to_string(Count('.')) + (PersonMayPass() ? " パス" : "");
     }
 };
-
-// Squares by their names on the board: columns a to h from the left, rows 1 to 8 from the top.
-constexpr int A1 = 0;
-constexpr int C1 = 2;
-constexpr int D3 = 19;
-constexpr int C4 = 26;
-constexpr int D4 = 27;
-constexpr int E4 = 28;
 
 // Whether the window's own pause, draw and message boxes are replaced.
 enum class StandIns { Used, None };
@@ -159,68 +146,5 @@ public:
 private:
     std::unique_ptr<Form1> form_ = std::make_unique<Form1>();
 };
-
-// WCAG 2: the relative luminance of a color, and the contrast ratio of two.
-inline double Luminance(const QColor& color)
-{
-    const auto linear = [](double channel) {
-        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
-}
-inline double Contrast(const QColor& one, const QColor& other)
-{
-    const double first = Luminance(one);
-    const double second = Luminance(other);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
-
-// A text as drawn in an area: its ground, the commonest color there, and its ink, the color that
-// stands out most from the ground.
-struct DrawnText {
-    QColor ground;
-    QColor ink;
-    [[nodiscard]] double Contrast() const { return testing::Contrast(ground, ink); }
-    [[nodiscard]] bool DarkOnLight() const { return Luminance(ink) < Luminance(ground); }
-};
-inline DrawnText ReadText(const QImage& picture, const QRect& area)
-{
-    std::map<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            ++counts[picture.pixel(x, y)];
-        }
-    }
-    const QColor ground =
-        std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })->first;
-    QColor ink = ground;
-    for (const auto& [color, count] : counts) {
-        ink = Contrast(color, ground) > Contrast(ink, ground) ? QColor(color) : ink;
-    }
-    return {ground, ink};
-}
-
-// What a message box of the game showed, read while it was up; it is then closed with OK.
-struct SeenBox {
-    QString title;
-    QString text;
-    bool hasIcon = true;
-    QMessageBox::StandardButtons buttons;
-    DrawnText look;
-};
-// Arms the reading of the next modal box, which must open before control returns to the event loop.
-inline void ReadNextBox(SeenBox& seen)
-{
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            ADD_FAILURE() << "no message box is up";
-            return;
-        }
-        seen = {box->windowTitle(), box->text(), !box->iconPixmap().isNull(), box->standardButtons(),
-                ReadText(box->grab().toImage(), box->rect())};
-        box->button(QMessageBox::Ok)->click();
-    });
-}
 
 }  // namespace uragae::testing

@@ -1,10 +1,86 @@
 // What a person sees, read from the window's pixels: the board in its own colors on a dark desktop,
 // the person's move on the screen while the computer pauses, the focus frame, the fixed size; and a
 // window that uses its own draw, pause and message box.
+#include <QMessageBox>
+#include <QTimer>
+
+#include <map>
+
 #include "harness.h"
 
 namespace uragae::testing {
 namespace {
+
+// Squares by their names on the board: columns a to h from the left, rows 1 to 8 from the top.
+constexpr int A1 = 0;
+constexpr int C1 = 2;
+constexpr int D3 = 19;
+constexpr int C4 = 26;
+constexpr int D4 = 27;
+constexpr int E4 = 28;
+
+// WCAG 2: the relative luminance of a color, and the contrast ratio of two.
+inline double Luminance(const QColor& color)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+inline double Contrast(const QColor& one, const QColor& other)
+{
+    const double first = Luminance(one);
+    const double second = Luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// A text as drawn in an area: its ground, the commonest color there, and its ink, the color that
+// stands out most from the ground.
+struct DrawnText {
+    QColor ground;
+    QColor ink;
+    [[nodiscard]] double Contrast() const { return testing::Contrast(ground, ink); }
+    [[nodiscard]] bool DarkOnLight() const { return Luminance(ink) < Luminance(ground); }
+};
+inline DrawnText ReadText(const QImage& picture, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[picture.pixel(x, y)];
+        }
+    }
+    const QColor ground =
+        std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })->first;
+    QColor ink = ground;
+    for (const auto& [color, count] : counts) {
+        ink = Contrast(color, ground) > Contrast(ink, ground) ? QColor(color) : ink;
+    }
+    return {ground, ink};
+}
+
+// What a message box of the game showed, read while it was up; it is then closed with OK.
+struct SeenBox {
+    QString title;
+    QString text;
+    bool hasIcon = true;
+    QMessageBox::StandardButtons buttons;
+    DrawnText look;
+};
+// Arms the reading of the next modal box, which must open before control returns to the event loop.
+inline void ReadNextBox(SeenBox& seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box is up";
+            return;
+        }
+        seen = {box->windowTitle(), box->text(), !box->iconPixmap().isNull(), box->standardButtons(),
+                ReadText(box->grab().toImage(), box->rect())};
+        box->button(QMessageBox::Ok)->click();
+    });
+}
 
 const QColor LegalGreen(128, 255, 128);
 const QColor ResetBlueViolet(128, 128, 255);
