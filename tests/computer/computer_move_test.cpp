@@ -1,6 +1,7 @@
 // The computer's turn against a plain reference of its choice, on positions from random games at
-// every stage, with the draw scripted and the pause skipped.
+// every stage with the draw scripted and the pause skipped; then the real draw and pause on their own.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <map>
 #include <set>
@@ -153,6 +154,43 @@ TEST(ComputerMoveAsTheReferenceChooses, DrawsOneAsTheLastSquareAndNeverFromAnEmp
 {
     EXPECT_EQ(PickIndex(1.0, 3), 2) << "a draw of 1 picks the last of 3 squares";
     EXPECT_THROW((void)PickIndex(0.5, 0), std::out_of_range) << "an empty class has nothing to draw from";
+}
+
+// The real draw and pause, which the tests above replace.
+
+// 200 draws, each once the clock has moved on (waiting for the clock to change, not for a time):
+// the draw reseeds from the clock on every call, so then each starts from a seed of its own and
+// they behave as independent uniform draws. A given tenth of [0, 1) then gets none of them with
+// chance 0.9^200 < 7.1e-10, so some tenth does with chance below 10 × 7.1e-10 < 1e-8; two draws
+// are equal with chance below 200² / 2 × 2^-53 < 1e-11: together far below one in a million. A draw
+// that is always 0, or a generator seeded with a constant, gives the same value every time.
+TEST(RealDrawAndPauseDoWhatTheStandInsStandFor, DrawsLieInZeroToOneDifferAndSpreadOverTheRange)
+{
+    std::set<double> draws;
+    std::array<int, 10> perTenth{};
+    for (int i = 0; i < 200; ++i) {
+        const auto last = std::chrono::high_resolution_clock::now();
+        while (std::chrono::high_resolution_clock::now() == last) {
+        }
+        const double draw = DrawReseededFromClock();
+        ASSERT_TRUE(draw >= 0.0 && draw < 1.0) << "the draw " << draw << " lies outside [0, 1)";
+        draws.insert(draw);
+        ++perTenth.at(static_cast<int>(draw * 10));
+    }
+    EXPECT_EQ(draws.size(), 200U) << "a draw came again: the computer would play the same game over";
+    EXPECT_EQ(std::ranges::count(perTenth, 0), 0)
+        << "some tenth of [0, 1) got no draw; draws per tenth: " << ::testing::PrintToString(perTenth);
+}
+
+// The pause counts a volatile double to PauseCount, 30 million steps: well over ten milliseconds
+// even in a release build. Asking for one millisecond leaves a wide margin, so this is no timing
+// dependence; a pause that does not count takes microseconds at most.
+TEST(RealDrawAndPauseDoWhatTheStandInsStandFor, PauseRunsItsWholeCount)
+{
+    const auto start = std::chrono::steady_clock::now();
+    CountOutPause();
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took.count(), 1.0) << "the computer would answer at once, its pause " << took.count() << " ms";
 }
 
 }  // namespace
