@@ -19,6 +19,8 @@ namespace uragae::testing {
 using Line = std::string;
 inline const Line StartLine = "...........................WB......BW...........................";
 
+// A square's column x and row y, written here and not taken from the program, so that the reference
+// stands on its own.
 inline int ColumnOf(int square) { return square % 8; }
 inline int RowOf(int square) { return square / 8; }
 
