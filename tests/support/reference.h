@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -17,54 +19,75 @@ namespace uragae::testing {
 using Line = std::string;
 inline const Line StartLine = "...........................WB......BW...........................";
 
+// A square's column x and row y, written here and not taken from the program, so that the reference
+// stands on its own.
+inline int ColumnOf(int square) { return square % 8; }
+inline int RowOf(int square) { return square / 8; }
+
+// What a line's characters stand for on the board, and back.
+inline const std::map<char, std::string_view> GlyphOf{{'.', EmptyCell}, {'B', BlackStone}, {'W', WhiteStone}};
+inline const std::map<std::string_view, char> LetterOf{
+    {EmptyCell, '.'}, {BlackStone, 'B'}, {WhiteStone, 'W'}};
+
 // Throws (std::out_of_range) on a line too short, or with any other character.
 inline BoardGrid ParseBoard(const Line& line)
 {
     BoardGrid board;
     for (int square = 0; square < SquareCount; ++square) {
-        board(square % 8, square / 8) =
-            std::array{EmptyCell, BlackStone, WhiteStone}.at(Line(".BW").find(line.at(square)));
+        board(ColumnOf(square), RowOf(square)) = GlyphOf.at(line.at(square));
     }
     return board;
 }
 
+// Writes '?' for a cell that holds none of the three glyphs.
 inline Line BoardLine(const BoardGrid& board)
 {
     Line line;
     for (int square = 0; square < SquareCount; ++square) {
-        const std::string& cell = board(square % 8, square / 8);
-        line += cell == BlackStone ? 'B' : cell == WhiteStone ? 'W' : cell.empty() ? '.' : '?';
+        const auto letter = LetterOf.find(board(ColumnOf(square), RowOf(square)));
+        line += letter == LetterOf.end() ? '?' : letter->second;
     }
     return line;
 }
+
+inline char Opponent(char own) { return own == 'B' ? 'W' : 'B'; }
+
+// The eight directions (dx, dy) a run of stones may take from the square played.
+inline constexpr std::array<std::pair<int, int>, 8> EightDirections{
+    {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
 
 // Plays `own` ('B' or 'W') on the empty `square` of `line`: every run of the other side's stones
 // that it closes in the eight directions is turned, and the square taken if any was. Returns the
 // number of stones turned; `line` is unchanged when it is 0.
 inline int Capture(Line& line, int square, char own)
 {
-    const char other = own == 'B' ? 'W' : 'B';
-    const auto at = [&line](int x, int y) {
-        return x >= 0 && x < 8 && y >= 0 && y < 8 ? line[y * 8 + x] : '-';
-    };
+    const auto onBoard = [](int x, int y) { return x >= 0 && x < 8 && y >= 0 && y < 8; };
     int turned = 0;
-    for (const int dy : {-1, 0, 1}) {
-        for (const int dx : {-1, 0, 1}) {
-            int run = 1;  // the other side's stones lie at distances 1 .. run - 1
-            while ((dx != 0 || dy != 0) && at(square % 8 + run * dx, square / 8 + run * dy) == other) {
-                ++run;
-            }
-            for (int k = 1; k < run && at(square % 8 + run * dx, square / 8 + run * dy) == own;
-                 ++k, ++turned) {
-                line[square + k * (dy * 8 + dx)] = own;
-            }
+    for (const auto& [dx, dy] : EightDirections) {
+        std::vector<int> run;  // the other side's stones, outward from the square
+        int x = ColumnOf(square) + dx;
+        int y = RowOf(square) + dy;
+        for (; onBoard(x, y) && line[y * 8 + x] == Opponent(own); x += dx, y += dy) {
+            run.push_back(y * 8 + x);
+        }
+        if (onBoard(x, y) && line[y * 8 + x] == own) {  // closed by a stone of its own
+            std::ranges::for_each(run, [&](int stone) { line[stone] = own; });
+            turned += static_cast<int>(run.size());
         }
     }
-    line[square] = turned > 0 ? own : line[square];
+    if (turned > 0) {
+        line[square] = own;
+    }
     return turned;
 }
+
 inline int Flips(Line line, int square, char own) { return Capture(line, square, own); }
-inline Line Played(Line line, int square, char own) { return Capture(line, square, own), line; }
+
+inline Line Played(Line line, int square, char own)
+{
+    Capture(line, square, own);
+    return line;
+}
 
 inline std::vector<int> LegalSquares(const Line& line, char own)
 {
@@ -82,11 +105,12 @@ inline std::vector<int> LegalSquares(const Line& line, char own)
 inline Line RandomGame(std::mt19937& random, int moves)
 {
     Line line = StartLine;
-    for (int passes = 0, turn = 0; moves > 0 && passes < 2; ++turn) {
-        const std::vector<int> legal = LegalSquares(line, "BW"[turn % 2]);
-        passes = legal.empty() ? passes + 1 : 0;
+    char side = 'B';
+    for (int passesInARow = 0; moves > 0 && passesInARow < 2; side = Opponent(side)) {
+        const std::vector<int> legal = LegalSquares(line, side);
+        passesInARow = legal.empty() ? passesInARow + 1 : 0;
         if (!legal.empty()) {
-            Capture(line, legal.at(random() % legal.size()), "BW"[turn % 2]);
+            Capture(line, legal.at(random() % legal.size()), side);
             --moves;
         }
     }
