@@ -20,14 +20,14 @@ constexpr int D4 = 27;
 constexpr int E4 = 28;
 
 // WCAG 2: the relative luminance of a color, and the contrast ratio of two.
-inline double Luminance(const QColor& color)
+double Luminance(const QColor& color)
 {
     const auto linear = [](double channel) {
         return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
 }
-inline double Contrast(const QColor& one, const QColor& other)
+double Contrast(const QColor& one, const QColor& other)
 {
     const double first = Luminance(one);
     const double second = Luminance(other);
@@ -42,7 +42,7 @@ struct DrawnText {
     [[nodiscard]] double Contrast() const { return testing::Contrast(ground, ink); }
     [[nodiscard]] bool DarkOnLight() const { return Luminance(ink) < Luminance(ground); }
 };
-inline DrawnText ReadText(const QImage& picture, const QRect& area)
+DrawnText ReadText(const QImage& picture, const QRect& area)
 {
     std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -68,7 +68,7 @@ struct SeenBox {
     DrawnText look;
 };
 // Arms the reading of the next modal box, which must open before control returns to the event loop.
-inline void ReadNextBox(SeenBox& seen)
+void ReadNextBox(SeenBox& seen)
 {
     QTimer::singleShot(0, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
