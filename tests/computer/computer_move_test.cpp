@@ -84,8 +84,8 @@ TEST(ComputerMove, PlaysTheDrawnSquareOfItsBestClassOrPassesAsTheReferenceSays)
         const double r = std::array{0.0, 0x1.fffffffffffffp-1, uniform(random)}.at(i % 3);
         const Line position = i < std::ssize(Rare) ? Line(Rare.at(i)) : RandomGame(random, i % 65);
         Turn turn(position);
-        ComputerMove(
-            turn.Game, turn, [&] { return turn.Log += 'd', r; }, [&] { turn.Log += 'p'; });
+        const auto draw = [&] { return turn.Log += 'd', r; };
+        ComputerMove(turn.Game, turn, draw, [&] { turn.Log += 'p'; });
         const auto [decision, squares] = ReferenceChoice(position);
         seen.insert({decision, std::to_string(EmptyCorners(position)) + " empty corners"});
         // The drawn member: k = floor(r × n), held within 0..n − 1.
