@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Checks what the game ships: the tree a prefix install lays out, the Windows version record, and
-# the Debian package: its executable hardened as Debian's own (hardening-check, and the compile
-# flags for fortify), and lintian reporting no tag at any level.
+# Checks what the game ships: the tree a prefix install lays out, the Windows version record, the
+# source release, and the Debian package: its executable hardened as Debian's own (hardening-check,
+# and the compile flags for fortify), and lintian reporting no tag at any level.
 # Usage: scripts/check-package.sh BUILD_DIR   (a release build in which the uragae target is built)
 set -euo pipefail
 build=$(realpath "$1")
@@ -61,6 +61,22 @@ for line in 'LANGUAGE 17, 1' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
     echo "  $line"
 done
 echo "Windows version record: ok"
+
+echo "== Source release (scripts/make-source-tarball.sh)"
+root=$(cd "$(dirname "$0")/.." && pwd)
+tarball=$("$root/scripts/make-source-tarball.sh" "$work")
+tar -tzf "$tarball" | LC_ALL=C sort > "$work/source.txt"
+echo "  $(basename "$tarball"): $(wc -l < "$work/source.txt") files"
+[ "$(basename "$tarball")" = "uragae-$version.tar.gz" ]
+for file in CMakeLists.txt .clang-format .clang-tidy scripts/test.sh; do
+    grep -qx "uragae-$version/$file" "$work/source.txt" || { echo "missing from the release: $file"; exit 1; }
+done
+# In a clone with nothing uncommitted, the release holds exactly the files git keeps.
+if command -v git > /dev/null && [ -e "$root/.git" ] && [ -z "$(git -C "$root" status --porcelain)" ]; then
+    diff <(git -C "$root" ls-files | sed "s|^|uragae-$version/|" | LC_ALL=C sort) "$work/source.txt"
+    echo "  the same files as git ls-files"
+fi
+echo "Source release: ok"
 
 echo "== Debian package (cpack -G DEB, hardening-check, lintian)"
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" > /dev/null)
