@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks what the game ships: the tree a prefix install lays out, the Windows version record, and
-# the Debian package, which lintian must accept without an error or a warning.
+# Checks what the game ships: the tree a prefix install lays out, the Windows version record, the
+# source release, and the Debian package: its executable hardened as Debian's own (hardening-check,
+# and the compile flags for fortify), and lintian reporting no tag at any level.
 # Usage: scripts/check-package.sh BUILD_DIR   (a release build in which the uragae target is built)
 set -euo pipefail
 build=$(realpath "$1")
@@ -25,7 +26,16 @@ diff <(printf '%s\n' "${expected[@]}" | LC_ALL=C sort) "$work/installed.txt"
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop"
-appstreamcli validate --no-net "$metainfo"
+# The one issue expected, and so a sign that the file was read, is the capital letter in the
+# application id, which keeps its published form; AppStream before 1.0 (Debian 12) does not know
+# the <developer> element yet and says so. Anything else fails, infos included.
+LC_ALL=C.UTF-8 appstreamcli validate --no-net --strict --pedantic "$metainfo" > "$work/appstream.txt" 2>&1 || true
+sed 's/^/  /' "$work/appstream.txt"
+grep -q '^[A-Z]: .*: cid-contains-uppercase-letter ' "$work/appstream.txt" || { echo "appstreamcli did not validate"; exit 1; }
+if grep -E '^[A-Z]: ' "$work/appstream.txt" | grep -v ': cid-contains-uppercase-letter ' |
+        grep -v '^I: .*: unknown-tag developer$' | grep -q .; then
+    echo "appstreamcli reports more than the id's capital letter"; exit 1
+fi
 grep -qx "Exec=uragae" "$desktop"
 grep -qx "Icon=$id" "$desktop"
 grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
@@ -52,18 +62,51 @@ for line in 'LANGUAGE 17, 1' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
 done
 echo "Windows version record: ok"
 
-echo "== Debian package (cpack -G DEB, lintian)"
+echo "== Source release (scripts/make-source-tarball.sh)"
+root=$(cd "$(dirname "$0")/.." && pwd)
+tarball=$("$root/scripts/make-source-tarball.sh" "$work")
+tar -tzf "$tarball" | LC_ALL=C sort > "$work/source.txt"
+echo "  $(basename "$tarball"): $(wc -l < "$work/source.txt") files"
+[ "$(basename "$tarball")" = "uragae-$version.tar.gz" ]
+for file in CMakeLists.txt .clang-format .clang-tidy scripts/test.sh; do
+    grep -qx "uragae-$version/$file" "$work/source.txt" || { echo "missing from the release: $file"; exit 1; }
+done
+# In a clone with nothing uncommitted, the release holds exactly the files git keeps.
+if command -v git > /dev/null && [ -e "$root/.git" ] && [ -z "$(git -C "$root" status --porcelain)" ]; then
+    diff <(git -C "$root" ls-files | sed "s|^|uragae-$version/|" | LC_ALL=C sort) "$work/source.txt"
+    echo "  the same files as git ls-files"
+fi
+echo "Source release: ok"
+
+echo "== Debian package (cpack -G DEB, hardening-check, lintian)"
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" > /dev/null)
 deb=$work/package/uragae_${version}_$(dpkg --print-architecture).deb
 dpkg-deb -c "$deb" | awk '{ print $6 }' > "$work/contents.txt"
 sed 's/^/  /' "$work/contents.txt"
 grep -qx './usr/games/uragae' "$work/contents.txt"
+dpkg-deb -x "$deb" "$work/unpacked"
+# Its exit status counts fortify too, which is judged below; the lines themselves are read here.
+hardening-check "$work/unpacked/usr/games/uragae" > "$work/hardening.txt" || true
+sed 's/^/  /' "$work/hardening.txt"
+for feature in 'Position Independent Executable' 'Stack protected' 'Read-only relocations' 'Immediate binding'; do
+    grep -q "^ $feature: yes" "$work/hardening.txt" || { echo "not hardened: $feature"; exit 1; }
+done
+# hardening-check says "no" to fortify when the program calls no function that fortify guards,
+# so the compile flags tell instead: every source compiled at the level dpkg-buildflags gives.
+# (Where dpkg-buildflags leaves fortify to the compiler's own default, any level will do.)
+level=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS |
+    sed -n 's/.*-D_FORTIFY_SOURCE=\([0-9]\).*/\1/p')
+fortify="-D_FORTIFY_SOURCE=${level:-[0-9]}"
+compiled=$(grep -c '"command":' "$build/compile_commands.json")
+fortified=$(grep '"command":' "$build/compile_commands.json" | grep -c -- " $fortify " || true)
+echo "  compiled with $fortify: $fortified of $compiled sources"
+[ "$compiled" -gt 0 ] && [ "$fortified" -eq "$compiled" ] || { echo "not every source is compiled with $fortify"; exit 1; }
 lintian=(lintian --display-info --display-experimental --pedantic)
 echo "${lintian[*]} $(basename "$deb"):"
 lintian_status=0
-"${lintian[@]}" --fail-on error,warning "$deb" > "$work/lintian.txt" 2>&1 || lintian_status=$?
+"${lintian[@]}" "$deb" > "$work/lintian.txt" || lintian_status=$?
 sed 's/^/  /' "$work/lintian.txt"
-if [ $lintian_status -ne 0 ] || grep -q '^[EW]: ' "$work/lintian.txt"; then
-    echo "lintian reports errors or warnings (or did not run)"; exit 1
+if [ $lintian_status -ne 0 ] || [ -s "$work/lintian.txt" ]; then
+    echo "lintian reports tags (or did not run)"; exit 1
 fi
 echo "Debian package: ok"

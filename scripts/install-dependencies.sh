@@ -20,6 +20,7 @@ test_packages=(
     clang-tidy clang-format          # static analysis and the layout check
     dpkg-dev                         # cpack -G DEB reads shared-library dependencies with dpkg-shlibdeps
     lintian                          # Debian's own checker must accept the package
+    devscripts                       # hardening-check: the packaged game is hardened as Debian's own
     man-db                           # the manual page must render without warnings (man, lexgrog)
 )
 

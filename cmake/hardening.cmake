@@ -1,0 +1,28 @@
+# The hardening Debian gives its own packages (dpkg-buildflags with hardening=+all), for every target.
+# Only the hardening flags: the build type keeps choosing optimization and debug information.
+include(CheckCXXCompilerFlag)
+include(CheckPIESupported)
+
+# Position-independent executables, linked with -pie where the toolchain can (policy CMP0083).
+check_pie_supported(LANGUAGES CXX)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
+# Stack-clash and control-flow protection exist only on some compilers and targets
+# (-fcf-protection on x86, -mbranch-protection on Arm), as dpkg-buildflags gives them from Debian 13 on.
+foreach(flag IN ITEMS -fstack-clash-protection -fcf-protection -mbranch-protection=standard)
+    string(MAKE_C_IDENTIFIER "URAGAE_CXX_HAS${flag}" supported)
+    check_cxx_compiler_flag(${flag} ${supported})
+    if(${supported})
+        add_compile_options(${flag})
+    endif()
+endforeach()
+
+# Fortify works only when optimizing, so the optimized build types alone ask for it, at the level
+# dpkg-buildflags gives on Debian 12 and 13 alike. Some compilers define a level of their own
+# (Ubuntu's); -U replaces it instead of redefining it.
+set(optimized "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+add_compile_options("$<${optimized}:-U_FORTIFY_SOURCE>" "$<${optimized}:-D_FORTIFY_SOURCE=2>")
+
+# Read-only relocations, bound at start-up.
+add_link_options(LINKER:-z,relro LINKER:-z,now)
