@@ -6,6 +6,7 @@ set -euo pipefail
 play_packages=(
     g++ cmake ninja-build            # compiler and build
     qt6-base-dev qt6-qpa-plugins     # Qt 6 Widgets and its platform plugins (X11, offscreen)
+    qt6-wayland                      # Qt's Wayland plugin: native windows on Wayland desktops
     libgl-dev                        # OpenGL headers that Qt's CMake package asks for
     fonts-ipafont-gothic             # the Japanese Gothic faces the window asks for
     fonts-noto-cjk                   # fallback Japanese face
