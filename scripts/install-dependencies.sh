@@ -15,6 +15,7 @@ test_packages=(
     libgtest-dev libbenchmark-dev    # GoogleTest and Google Benchmark
     xvfb xauth xdotool imagemagick   # end-to-end test: a real X server, real input, real pixels
     openbox wmctrl                   # end-to-end test: a window manager, and a way to close the window
+    weston                           # Wayland test: a headless compositor and its screenshooter
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
     desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
     clang-tidy clang-format          # static analysis and the layout check
