@@ -6,6 +6,7 @@ set -euo pipefail
 play_packages=(
     g++ cmake ninja-build            # compiler and build
     qt6-base-dev qt6-qpa-plugins     # Qt 6 Widgets and its platform plugins (X11, offscreen)
+    qt6-wayland                      # Qt's Wayland plugin: native windows on Wayland desktops
     libgl-dev                        # OpenGL headers that Qt's CMake package asks for
     fonts-ipafont-gothic             # the Japanese Gothic faces the window asks for
     fonts-noto-cjk                   # fallback Japanese face
@@ -15,6 +16,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick   # end-to-end test: a real X server, real input, real pixels
     openbox wmctrl                   # end-to-end test: a window manager, and a way to close the window
     qt6-gtk-platformtheme            # end-to-end test: a dark desktop, through the GTK theme's Adwaita-dark
+    weston                           # Wayland test: a headless compositor and its screenshooter
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
     desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
     clang-tidy clang-format          # static analysis and the layout check
