@@ -7,7 +7,7 @@ work=$(mktemp -d) pid="" win="" && shot=$work/window.png
 trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
 fail() { echo "e2e: FAIL: $*"; exit 1; }
 wait_for() {  # polls, up to E2E_TIMEOUT seconds: never assumes how long the program takes
-    local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-20}))
+    local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-60}))
     shift
     until "$@"; do ((SECONDS < deadline)) || fail "timed out waiting for $what"; sleep 0.05; done
 }

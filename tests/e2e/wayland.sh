@@ -6,7 +6,7 @@ work=$(mktemp -d) pid="" weston="" && cd "$work" || exit 1  # mktemp makes it pr
 trap '[[ -n $pid ]] && kill "$pid"; [[ -n $weston ]] && kill "$weston"; cd /; rm -rf "$work"' EXIT
 fail() { echo "wayland: FAIL: $*"; sed 's/^/  weston: /' weston.log; exit 1; }
 wait_for() {  # polls, up to E2E_TIMEOUT seconds: never assumes how long the program takes
-    local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-20}))
+    local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-60}))
     shift
     until "$@"; do ((SECONDS < deadline)) || fail "timed out waiting for $what"; sleep 0.05; done
 }
