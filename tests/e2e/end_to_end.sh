@@ -60,7 +60,7 @@ wait_for "the start position after リセット" at_start
 echo "e2e: ok: リセット brings the start back"
 # On a dark desktop (the GTK theme's Adwaita-dark): the count box's menu follows the desktop and is
 # drawn dark; the board and the count row stay as on the light desktop, and the buttons readable.
-mean() { convert "$1" -crop "$2" -format '%[fx:mean.intensity]' info:; }
+mean() { convert "$1" -crop "$2" -colorspace Gray -format '%[fx:mean]' info:; }
 menu_dark() { import -window root "$work/root.png" && (($(mean "$work/root.png" "40x20+$((X + 4))+$((Y + 4))" | awk '{ print ($1 < 0.35) }'))); }
 contrast() { convert "$shot" -crop "$1" -colorspace RGB -grayscale Rec709Luminance -format '%[fx:(maxima + 0.05) / (minima + 0.05) >= 4.5]' info:; }
 dark_start() {
