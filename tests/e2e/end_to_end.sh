@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
 # ウラガエ in its own X server (a free display) under a window manager: real clicks and keys in, real pixels out.
 set -u
+source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 export QT_QPA_PLATFORM=xcb  # a real X server, whatever the caller's environment says
 work=$(mktemp -d) pid="" win="" && shot=$work/window.png
 trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
 fail() { echo "e2e: FAIL: $*"; exit 1; }
-wait_for() {  # polls, up to E2E_TIMEOUT seconds: never assumes how long the program takes
-    local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-60}))
-    shift
-    until "$@"; do ((SECONDS < deadline)) || fail "timed out waiting for $what"; sleep 0.05; done
-}
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
 x=$! && wait_for "the X server" test -s "$work/display"
 export DISPLAY=:$(cat "$work/display")

@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # ウラガエ as a native Wayland client of a headless weston: its title, app id, first picture and a quiet stderr.
 set -u
+source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=$(realpath "${1:?usage: wayland.sh EXECUTABLE}")
 work=$(mktemp -d) pid="" weston="" && cd "$work" || exit 1  # mktemp makes it private (0700), as XDG_RUNTIME_DIR must be
 trap '[[ -n $pid ]] && kill "$pid"; [[ -n $weston ]] && kill "$weston"; cd /; rm -rf "$work"' EXIT
 fail() { echo "wayland: FAIL: $*"; sed 's/^/  weston: /' weston.log; exit 1; }
-wait_for() {  # polls, up to E2E_TIMEOUT seconds: never assumes how long the program takes
-    local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-60}))
-    shift
-    until "$@"; do ((SECONDS < deadline)) || fail "timed out waiting for $what"; sleep 0.05; done
-}
 
 # Weston 12 and later name the back-end and the renderer themselves; weston 10 (Debian 12) knows only
 # the module name and --use-pixman. The pixman renderer gives the screenshots real pixels, and
