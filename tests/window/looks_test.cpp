@@ -190,12 +190,8 @@ TEST(WhatAPersonSees, TheFocusedSquareHasADarkFrame)
         }
     }
     ASSERT_FALSE(frame.isEmpty()) << "the focused a1 shows no frame";
-    const QMargins inside(frame.left() - a1.left(), frame.top() - a1.top(), a1.right() - frame.right(),
-                          a1.bottom() - frame.bottom());
-    EXPECT_TRUE(inside.left() == inside.right() && inside.top() == inside.bottom() &&
-                inside.left() == inside.top())
-        << "the frame is not even inside a1: " << inside.left() << " " << inside.top() << " "
-        << inside.right() << " " << inside.bottom();
+    const int margin = frame.left() - a1.left();
+    EXPECT_EQ(frame, a1.adjusted(margin, margin, -margin, -margin)) << "the frame is not even inside a1";
 }
 
 TEST(WhatAPersonSees, TheWindowKeepsItsDesignedSize)
