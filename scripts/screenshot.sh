@@ -28,15 +28,9 @@ work=$(mktemp -d)
 pid=$!
 trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-# Polls a command for up to 20 s.
-wait_for() {
-    local what=$1 deadline=$((SECONDS + 20))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || { echo "screenshot: timed out waiting for $what" >&2; exit 1; }
-        sleep 0.05
-    done
-}
+# The end-to-end tests' polling, which reports through this script's fail.
+fail() { echo "screenshot: $*" >&2; exit 1; }
+source "$root/tests/e2e/wait_for.sh"
 
 main_window() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver' | head -n 1); [[ -n $win ]]; }
 wait_for "the window" main_window

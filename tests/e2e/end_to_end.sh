@@ -31,7 +31,8 @@ start() { "$exe" & pid=$! && wait_for "the main window" found && wait_for "the s
 
 start && cp "$shot" "$work/light.png"
 [[ $(identify -format '%wx%h' "$shot") == 337x433 ]] || fail "the window is not 337x433"
-[[ $(convert "$shot" -format '%[pixel:p{252,372}]' info:) == "srgb(128,128,255)" ]] || fail "リセット is not blue-violet"
+reset_blue_violet() { [[ $(convert "$shot" -format '%[pixel:p{252,372}]' info:) == "srgb(128,128,255)" ]]; }
+reset_blue_violet || fail "リセット is not blue-violet"
 light() { convert "$shot" -format "%[fx:round(255*p{28,$1}.intensity)]" info:; }  # down the middle of a1
 (($(light 9) > $(light 20) && $(light 20) > $(light 46) && $(light 46) > $(light 8))) || fail "a1 is not raised in a dark outline"
 echo "e2e: ok: titled ウラガエ ver.1.7, 337x433, squares 19 26 37 44 light green and raised, リセット blue-violet"
@@ -64,7 +65,7 @@ dark_start() {
     xdotool mousemove --window "$win" 52 348 click 3 && eval "$(xdotool getmouselocation --shell)"
     wait_for "a dark menu: the dark palette in force" menu_dark && xdotool key Escape
     compare -metric AE -crop 337x366+0+0 "$work/light.png" "$shot" null: 2> /dev/null || fail "the board or the count row changed on the dark desktop"
-    [[ $(convert "$shot" -format '%[pixel:p{252,372}]' info:) == "srgb(128,128,255)" ]] || fail "リセット is not blue-violet on the dark desktop"
+    reset_blue_violet || fail "リセット is not blue-violet on the dark desktop"
     for button in パス:147x19+11+371 リセット:147x19+179+371 終了:315x19+11+403; do
         (($(contrast "${button#*:}"))) || fail "${button%:*} is under 4.5:1 on the dark desktop"
     done
