@@ -1,6 +1,5 @@
-# Sourced by the end-to-end scripts and scripts/screenshot.sh: wait_for WHAT COMMAND... polls
-# COMMAND until it succeeds, up to E2E_TIMEOUT seconds, then calls the script's own fail. It never
-# assumes how long the program takes.
+# Sourced by the end-to-end tests and scripts/screenshot.sh: wait_for WHAT COMMAND... polls COMMAND
+# until it succeeds, up to E2E_TIMEOUT seconds, then calls the caller's fail. It assumes no time.
 wait_for() {
     local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-60}))
     shift
