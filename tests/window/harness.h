@@ -1,12 +1,11 @@
-// The window for tests, reached as its friend, and the game as the rules reference sees it.
+// The window as the tests make and read it, and what the program's own rules say it must show.
 #pragma once
 
 #include <QApplication>
-#include <QScreen>
-#include <QStyle>
 #include <QTest>
 
-#include "reference.h"
+#include "position.h"
+#include "rules/turn_verdict.h"
 #include "window/form1.h"
 
 // Qt's values in failure messages as a person would read them.
@@ -19,132 +18,130 @@ inline void PrintTo(const QRect& rect, std::ostream* out)
 
 namespace uragae::testing {
 
-// The game as the rules reference sees it: the position, and whether the computer passed last.
-struct ReferenceGame {
-    Line line = StartLine;
-    bool computerPassed = false;
-
-    [[nodiscard]] long Count(char cell) const { return std::ranges::count(line, cell); }
-    [[nodiscard]] bool PersonCanMove() const { return !LegalSquares(line, 'B').empty(); }
-    // Only the start has 60 empty squares, and there the person may let the computer open.
-    [[nodiscard]] bool PersonMayPass() const
-    {
-        return (Count('.') > 0 && !PersonCanMove() && !computerPassed) || Count('.') == 60;
-    }
-    [[nodiscard]] bool Over() const { return Count('.') == 0 || (computerPassed && !PersonCanMove()); }
-    [[nodiscard]] std::string Result() const
-    {
-        return Count('B') > Count('W')    ? "●の勝ちです。"
-               : Count('B') == Count('W') ? "引き分けです。"
-                                          : "○の勝ちです。";
-    }
-
-    // The window showing this game, as WindowHarness::Shot writes it: when `marked`, the person's
-    // moves light green with their numbers; then the counts, and パス when it is enabled.
-    [[nodiscard]] std::string Screen(bool marked = true) const
-    {
-        std::string text;
-        for (int square = 0; square < SquareCount; ++square) {
-            const std::string place{static_cast<char>('a' + SquareColumn(square)),
-                                    static_cast<char>('1' + SquareRow(square))};
-            const int flips = line[square] == '.' && marked ? Flips(line, square, 'B') : 0;
-            if (line[square] == 'B') {
-                text += "●(" + place + " 黒) ";
-            } else if (line[square] == 'W') {
-                text += "○(" + place + " 白) ";
-            } else if (flips > 0) {
-                const std::string number = std::to_string(flips);
-                text += "+" + number + "(" + place + " 空き " + number + "枚) ";
-            } else {
-                text += "(" + place + " 空き) ";
-            }
-        }
-        return text + "counts " + std::to_string(Count('B')) + " " + std::to_string(Count('W')) + " " +
-               std::to_string(Count('.')) + (PersonMayPass() ? " パス" : "");
-    }
-};
-
-// Whether the window's own pause, draw and message boxes are replaced.
+// Whether the window's draw, pause and message boxes are the test's or the program's own.
 enum class StandIns { Used, None };
 
-class WindowHarness {
+// A window shown and active, which runs its load; `position` is written into the squares' captions
+// first, where the load reads the board from. With stand-ins the draws and the pause are the test's,
+// and each message is recorded instead of shown in a box.
+class TestWindow {
 public:
-    // With stand-ins: no pause, scripted draws, and every message recorded with the screen as it
-    // stood, instead of a box. Shown and active, which runs the load.
-    explicit WindowHarness(StandIns standIns = StandIns::Used)
+    explicit TestWindow(const Line& position = StartLine, StandIns standIns = StandIns::Used)
+        : form_(standIns == StandIns::None ? WindowServices{}
+                                           : WindowServices{[this] { return draw(); }, [this] { pause(); },
+                                                            [this](QWidget*, const QString& text) {
+                                                                messages += text.toStdString();
+                                                            }})
     {
-        if (standIns == StandIns::Used) {
-            form_->messagePresenter_ = [this](const QString& text) {
-                messages += text.toStdString();
-                screensAtMessages.push_back(Shot());
-            };
-            form_->pause_ = [this] { pause(); };
-            form_->random_ = [this] { return draw(); };
+        for (int square = 0; square < SquareCount; ++square) {
+            const char cell = position.at(square);
+            Button(square)->setText(cell == 'B' ? "●" : cell == 'W' ? "○" : "");
         }
-        form_->show();
-        (void)QTest::qWaitForWindowActive(form_.get());
+        form_.show();
+        (void)QTest::qWaitForWindowActive(&form_);
     }
 
-    // Puts a position on the board, with the computer's last turn a pass or not, and refreshes.
-    void SetPosition(const Line& line, bool computerPassed)
+    [[nodiscard]] QWidget* Find(const char* name) const { return form_.findChild<QWidget*>(name); }
+    [[nodiscard]] ColorButton* Button(int square) const
     {
-        form_->Game = GameState{ParseBoard(line), {}, 0, 0, computerPassed ? 1 : 0};
-        form_->ShowBoard();
-        form_->RefreshTurn();
+        return form_.findChild<ColorButton*>(QStringLiteral("Command1_%1").arg(square));
+    }
+    [[nodiscard]] QWidget* Window() { return &form_; }
+    [[nodiscard]] std::string Text(const char* control) const
+    {
+        return Find(control)->property("text").toString().toStdString();
     }
 
-    // What the person sees, as text: each square's caption, after a + when it is light green, and
-    // what a screen reader calls it; then the counts, and パス when it is enabled.
+    // What the person sees, as text: each square's caption, after a + when it is light green; then
+    // the counts, and パス when it is enabled.
     [[nodiscard]] std::string Shot() const
     {
         std::string text;
-        for (const ColorButton* square : form_->Command1) {
-            const quint32 color = square->BackColor();
-            text += color == LegalColor ? "+" : color == ButtonFaceColor ? "" : "?";
-            text += (square->text() + "(" + square->accessibleName() + ") ").toStdString();
+        for (int square = 0; square < SquareCount; ++square) {
+            const QString mark = Button(square)->BackColor() == LegalColor ? "+" : "";
+            text += (mark + Button(square)->text() + " ").toStdString();
         }
-        const QString counts = form_->Text1->text() + " " + form_->Text2->text() + " " + form_->Text3->text();
-        return text + "counts " + counts.toStdString() + (form_->Command2->isEnabled() ? " パス" : "");
+        text += "counts " + Text("Text1") + " " + Text("Text2") + " " + Text("Text3");
+        return text + (Find("Command2")->isEnabled() ? " パス" : "");
     }
 
-    // The window drawn afresh, and what its backing store holds: what is on the screen now.
-    [[nodiscard]] QImage Picture() const { return form_->grab().toImage(); }
-    [[nodiscard]] QImage OnScreen() const { return form_->screen()->grabWindow(form_->winId()).toImage(); }
-
-    // The controls by their names in the window; the squares by index.
-    [[nodiscard]] QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
-    [[nodiscard]] QPushButton* Square(int square) const { return form_->Command1.at(square); }
-    [[nodiscard]] QWidget* Window() const { return form_.get(); }
-
-    // The square that holds the focus, or -1.
+    // The square that holds the focus, or -1; and whether the black count holds it.
     [[nodiscard]] int Focus() const
     {
-        const auto& squares = form_->Command1;
-        const auto focused = std::ranges::find(squares, QApplication::focusWidget());
-        return focused == squares.end() ? -1 : static_cast<int>(focused - squares.begin());
+        const QString name =
+            QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : "";
+        return name.startsWith("Command1_") ? name.mid(9).toInt() : -1;
     }
-    [[nodiscard]] bool CountHasFocus() const { return form_->Text1->hasFocus(); }
+    [[nodiscard]] bool CountHasFocus() const { return Find("Text1")->hasFocus(); }
 
-    void Click(int square) const { Square(square)->click(); }
+    void Click(int square) const { Button(square)->click(); }
     // A real click on パス, which takes the focus as it would on screen.
-    void Pass() const { QTest::mouseClick(form_->Command2, Qt::LeftButton); }
-    void Reset() const { form_->Command3->click(); }
-    // The game's own message box over this window; once it is closed the window is active again, as
-    // a desktop makes it.
-    void ShowMessageBox(const QString& text) const
-    {
-        uragae::ShowMessageBox(form_.get(), text);
-        form_->activateWindow();
-        (void)QTest::qWaitForWindowActive(form_.get());
-    }
+    void Pass() const { QTest::mouseClick(Find("Command2"), Qt::LeftButton); }
 
     std::function<double()> draw = [] { return 0.0; };
     std::function<void()> pause = [] {};
     std::string messages;  // every message shown, end to end
-    std::vector<std::string> screensAtMessages;
 
 private:
-    std::unique_ptr<Form1> form_ = std::make_unique<Form1>();
+    Form1 form_;
 };
+
+// What the program's own rules say the window must show for `game`: the stones; where "●" may play,
+// light green with the number TryMove counts; the counts; パス as JudgeTurn says.
+struct Expected {
+    std::string screen;
+    TurnVerdict verdict;
+    std::vector<int> marked;
+};
+inline Expected ExpectedWindow(GameState game)
+{
+    Expected expected;
+    std::array<int, 3> counts{};  // "●", "○", empty
+    for (int square = 0; square < SquareCount; ++square) {
+        const std::string cell = game.Board(SquareColumn(square), SquareRow(square));
+        game.MoveFound = 0;
+        game.FlipCount = 0;
+        if (cell == EmptyCell) {
+            game.TryMove(SquareColumn(square), SquareRow(square), TestMode, BlackStone, WhiteStone);
+        }
+        if (game.MoveFound == 1) {
+            expected.marked.push_back(square);
+        }
+        ++counts.at(cell == BlackStone ? 0 : cell == WhiteStone ? 1 : 2);
+        expected.screen += game.MoveFound == 1 ? '+' + std::to_string(game.FlipCount) + ' ' : cell + ' ';
+    }
+    expected.verdict =
+        JudgeTurn(counts[0], counts[1], counts[2], !expected.marked.empty(), game.ComputerPassed == 1);
+    expected.screen += "counts " + std::to_string(counts[0]) + " " + std::to_string(counts[1]) + " " +
+                       std::to_string(counts[2]);
+    expected.screen += expected.verdict.passEnabled ? " パス" : "";
+    return expected;
+}
+
+// The person plays `square` in the window, or passes when it is -1, and the test's copy of the game
+// follows: the person's move by TryMove, then the computer's answer, read from the square the focus
+// went to, or its pass when it has no move and squares are empty.
+inline void PlayTurn(TestWindow& window, GameState& game, int square)
+{
+    if (square >= 0) {
+        window.Click(square);
+        game.TryMove(SquareColumn(square), SquareRow(square), PlayMode, BlackStone, WhiteStone);
+    } else {
+        window.Pass();
+    }
+    const Line line = BoardLine(game.Board);
+    game.MoveFound = 0;
+    for (int empty = 0; empty < SquareCount; ++empty) {
+        if (line[empty] == '.') {
+            game.TryMove(SquareColumn(empty), SquareRow(empty), TestMode, WhiteStone, BlackStone);
+        }
+    }
+    game.ComputerPassed = line.find('.') != Line::npos && game.MoveFound == 0 ? 1 : 0;
+    if (game.MoveFound == 1) {
+        const int answer = window.Focus();
+        ASSERT_GE(answer, 0) << "the computer moved, but the focus is on no square";
+        game.TryMove(SquareColumn(answer), SquareRow(answer), PlayMode, WhiteStone, BlackStone);
+    }
+}
 
 }  // namespace uragae::testing

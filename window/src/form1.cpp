@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <algorithm>
+#include <utility>
 
 namespace uragae {
 
@@ -103,8 +104,7 @@ void ShowMessageBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent), messagePresenter_([this](const QString& text) { ShowMessageBox(this, text); })
+Form1::Form1(WindowServices services) : services_(std::move(services))
 {
     InstallFontSubstitutions();
     setWindowTitle(QString::fromUtf8(WindowCaption));
@@ -172,7 +172,8 @@ void Form1::CreateButtons()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 }
 
-// The design's names, by which accessibility tools, style sheets and the tests find the controls.
+// The design's names, by which accessibility tools, style sheets and the tests find the controls;
+// the squares are Command1_0 to Command1_63.
 void Form1::NameControls()
 {
     for (const auto& [control, name] : {std::pair<QWidget*, const char*>{Label1, "Label1"},
@@ -186,6 +187,9 @@ void Form1::NameControls()
                                         {Command3, "Command3"},
                                         {Command4, "Command4"}}) {
         control->setObjectName(QString::fromUtf8(name));
+    }
+    for (int square = 0; square < SquareCount; ++square) {
+        Command1.at(square)->setObjectName(QStringLiteral("Command1_%1").arg(square));
     }
 }
 
@@ -237,7 +241,7 @@ void Form1::FocusSquare(int square) { Square(square)->setFocus(Qt::OtherFocusRea
 
 void Form1::ShowMessage(std::string_view text) { MsgBox(ToQString(text)); }
 
-void Form1::MsgBox(const QString& text) { messagePresenter_(text); }
+void Form1::MsgBox(const QString& text) { services_.showMessage(this, text); }
 
 void Form1::EndProgram()
 {
@@ -338,7 +342,7 @@ void Form1::ShowResult(GameResult result)
     }
 }
 
-void Form1::ComputerMove() { uragae::ComputerMove(Game, *this, random_, pause_); }
+void Form1::ComputerMove() { uragae::ComputerMove(Game, *this, services_.random, services_.pause); }
 
 void Form1::Form_Load()
 {

@@ -17,10 +17,6 @@
 
 namespace uragae {
 
-namespace testing {
-class WindowHarness;
-}
-
 inline constexpr auto ProgramTitle = "ウラガエ";
 inline constexpr auto WindowCaption = "ウラガエ ver.1.7";
 inline constexpr auto ApplicationId = "io.github.uragae.Uragae";
@@ -37,21 +33,27 @@ void ShowMessageBox(QWidget* parent, const QString& text);
 // Maps the window's Japanese font names to faces Linux has (idempotent).
 void InstallFontSubstitutions();
 
+// What the window takes from whoever makes it: where the computer's draws come from, its pause, and
+// how a message reaches the person. The program's own are the defaults; the tests hand in theirs.
+struct WindowServices {
+    RandomDraw random = DrawReseededFromClock;
+    Pause pause = CountOutPause;
+    std::function<void(QWidget* window, const QString& text)> showMessage = ShowMessageBox;
+};
+
 // The window owns the game: its state, its controls and the handlers of their clicks. Only a
-// person's input (through the controls) and the tests' harness reach inside.
+// person's input, through the controls, reaches inside.
 class Form1 : public QWidget, public ComputerWindow {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    explicit Form1(WindowServices services = {});
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class testing::WindowHarness;
-
     // Board view: between events the captions are the board.
     void ReadBoard();
     void ShowBoard();
@@ -105,11 +107,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
 
-    // How a message is shown (a modal box), where the computer's draws come from, and its pause;
-    // the tests' harness replaces them.
-    std::function<void(const QString&)> messagePresenter_;
-    RandomDraw random_ = DrawReseededFromClock;
-    Pause pause_ = CountOutPause;
+    WindowServices services_;
     bool loaded_ = false;
 };
 
