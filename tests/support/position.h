@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <random>
 #include <string>
 
@@ -16,7 +15,6 @@ namespace uragae::testing {
 using Line = std::string;
 inline const Line StartLine = "...........................WB......BW...........................";
 
-// Throws std::out_of_range on a character that is none of the three.
 inline BoardGrid ParseBoard(const Line& line)
 {
     BoardGrid board;
@@ -24,8 +22,7 @@ inline BoardGrid ParseBoard(const Line& line)
         const char cell = line.at(square);
         board(SquareColumn(square), SquareRow(square)) = cell == 'B'   ? BlackStone
                                                          : cell == 'W' ? WhiteStone
-                                                         : cell == '.' ? EmptyCell
-                                                                       : throw std::out_of_range(line);
+                                                                       : EmptyCell;
     }
     return board;
 }
@@ -54,16 +51,6 @@ inline int CountFromEnvironment(const char* name, int fallback)
 {
     const char* text = std::getenv(name);
     return text != nullptr ? std::stoi(text) : fallback;
-}
-
-// A generator seeded from URAGAE_SEED, or from `fallback`; the seed is printed and recorded in the
-// test's report, so that a failing run can be repeated.
-inline std::mt19937 SeededRandom(unsigned fallback)
-{
-    const auto seed = static_cast<unsigned>(CountFromEnvironment("URAGAE_SEED", static_cast<int>(fallback)));
-    std::cout << "seed " << seed << " (repeat with URAGAE_SEED=" << seed << ")\n";
-    ::testing::Test::RecordProperty("seed", std::to_string(seed));
-    return std::mt19937(seed);
 }
 
 }  // namespace uragae::testing

@@ -4,13 +4,12 @@
 #include <QApplication>
 #include <QTest>
 
+#include <ranges>
+
 #include "position.h"
 #include "rules/turn_verdict.h"
 #include "window/form1.h"
 
-// Qt's values in failure messages as a person would read them.
-inline void PrintTo(const QColor& color, std::ostream* out) { *out << color.name().toStdString(); }
-inline void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
 inline void PrintTo(const QRect& rect, std::ostream* out)
 {
     *out << rect.width() << "x" << rect.height() << " at (" << rect.x() << ", " << rect.y() << ")";
@@ -34,22 +33,21 @@ public:
                                                             }})
     {
         for (int square = 0; square < SquareCount; ++square) {
-            const char cell = position.at(square);
-            Button(square)->setText(cell == 'B' ? "●" : cell == 'W' ? "○" : "");
+            Button(square)->setText(position.at(square) == 'B' ? "●" : position.at(square) == 'W' ? "○" : "");
         }
         form_.show();
         (void)QTest::qWaitForWindowActive(&form_);
     }
 
-    [[nodiscard]] QWidget* Find(const char* name) const { return form_.findChild<QWidget*>(name); }
+    [[nodiscard]] QWidget* Find(const QString& name) const { return form_.findChild<QWidget*>(name); }
     [[nodiscard]] ColorButton* Button(int square) const
     {
-        return form_.findChild<ColorButton*>(QStringLiteral("Command1_%1").arg(square));
+        return qobject_cast<ColorButton*>(Find(QStringLiteral("Command1_%1").arg(square)));
     }
     [[nodiscard]] QWidget* Window() { return &form_; }
-    [[nodiscard]] std::string Text(const char* control) const
+    [[nodiscard]] std::string Text(const char* name) const
     {
-        return Find(control)->property("text").toString().toStdString();
+        return Find(name)->property("text").toString().toStdString();
     }
 
     // What the person sees, as text: each square's caption, after a + when it is light green; then
@@ -65,18 +63,20 @@ public:
         return text + (Find("Command2")->isEnabled() ? " パス" : "");
     }
 
-    // The square that holds the focus, or -1; and whether the black count holds it.
+    // The square that holds the focus, or -1.
     [[nodiscard]] int Focus() const
     {
-        const QString name =
-            QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : "";
-        return name.startsWith("Command1_") ? name.mid(9).toInt() : -1;
+        const auto squares = std::views::iota(0, SquareCount);
+        const auto focused =
+            std::ranges::find_if(squares, [this](int square) { return Button(square)->hasFocus(); });
+        return focused == squares.end() ? -1 : *focused;
     }
     [[nodiscard]] bool CountHasFocus() const { return Find("Text1")->hasFocus(); }
 
     void Click(int square) const { Button(square)->click(); }
-    // A real click on パス, which takes the focus as it would on screen.
+    // Real clicks, which take the focus as they would on screen.
     void Pass() const { QTest::mouseClick(Find("Command2"), Qt::LeftButton); }
+    void Reset() const { QTest::mouseClick(Find("Command3"), Qt::LeftButton); }
 
     std::function<double()> draw = [] { return 0.0; };
     std::function<void()> pause = [] {};
@@ -113,8 +113,7 @@ inline Expected ExpectedWindow(GameState game)
     expected.verdict =
         JudgeTurn(counts[0], counts[1], counts[2], !expected.marked.empty(), game.ComputerPassed == 1);
     expected.screen += "counts " + std::to_string(counts[0]) + " " + std::to_string(counts[1]) + " " +
-                       std::to_string(counts[2]);
-    expected.screen += expected.verdict.passEnabled ? " パス" : "";
+                       std::to_string(counts[2]) + (expected.verdict.passEnabled ? " パス" : "");
     return expected;
 }
 
