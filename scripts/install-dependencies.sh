@@ -15,8 +15,8 @@ test_packages=(
     libgtest-dev libbenchmark-dev    # GoogleTest and Google Benchmark
     xvfb xauth xdotool imagemagick   # end-to-end test: a real X server, real input, real pixels
     openbox wmctrl                   # end-to-end test: a window manager, and a way to close the window
-    qt6-gtk-platformtheme            # end-to-end test: a dark desktop, through the GTK theme's Adwaita-dark
-    weston                           # Wayland test: a headless compositor and its screenshooter
+    qt6-gtk-platformtheme            # scripts/screenshot.sh --dark: a dark desktop, the GTK theme's Adwaita-dark
+    weston                           # Wayland test: a headless compositor
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
     desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
     clang-tidy clang-format          # static analysis and the layout check

@@ -10,6 +10,8 @@
 #include "rules/turn_verdict.h"
 #include "window/form1.h"
 
+// Qt's values in failure messages as a person would read them.
+inline void PrintTo(const QColor& color, std::ostream* out) { *out << color.name().toStdString(); }
 inline void PrintTo(const QRect& rect, std::ostream* out)
 {
     *out << rect.width() << "x" << rect.height() << " at (" << rect.x() << ", " << rect.y() << ")";

@@ -20,45 +20,30 @@ QPoint Middle(const TestWindow& window, const char* square)
 }
 QPoint Face(const QWidget* control) { return control->geometry().topLeft() + QPoint(6, 6); }
 
-// The start as a person sees it: a1 raised in a dark outline, "●" a dark disc, d3 light green,
-// リセット blue-violet, the counts in red.
-void ExpectStartLooksRight(TestWindow& window)
-{
-    const QImage picture = window.Window()->grab().toImage();
-    const QRect a1 = window.Button(Square("a1"))->geometry();
-    const auto down = [&](int rows) { return Gray(picture, {a1.center().x(), a1.top() + rows}); };
-    EXPECT_TRUE(down(1) > down(12) && down(12) > down(38) && down(38) > down(0)) << "a1 is not raised";
-    EXPECT_LT(Gray(picture, Middle(window, "e4")), 40) << "\"●\" on e4 is not a dark disc";
-    EXPECT_EQ(picture.pixelColor(Face(window.Button(Square("d3")))), LegalGreen);
-    EXPECT_EQ(picture.pixelColor(Face(window.Find("Command3"))), QColor(128, 128, 255));
-    for (const char* count : {"Text1", "Text2", "Text3"}) {
-        EXPECT_EQ(window.Find(count)->palette().color(QPalette::Text), QColor(Qt::red)) << count;
-    }
-}
-
 // Like a real board, the window keeps its colors whatever the desktop's: none of them, in any state
 // (active; inactive while a box is up or another window has the focus; disabled), follows the desktop
-// when it turns dark, and a window started on a dark desktop looks as on a light one.
+// when it turns dark, and a window started on a dark desktop looks as on a light one: a1 raised in a
+// dark outline, "●" a dark disc, d3 light green, リセット blue-violet, the counts in red.
 TEST(DarkDesktop, TheWindowKeepsItsOwnColors)
 {
     TestWindow onLight;
-    ExpectStartLooksRight(onLight);
     const QImage light = onLight.Window()->grab().toImage();
+    const QRect a1 = onLight.Button(Square("a1"))->geometry();
+    const auto down = [&](int rows) { return Gray(light, {a1.center().x(), a1.top() + rows}); };
+    EXPECT_TRUE(down(1) > down(12) && down(12) > down(38) && down(38) > down(0)) << "a1 is not raised";
+    EXPECT_LT(Gray(light, Middle(onLight, "e4")), 40) << "\"●\" on e4 is not a dark disc";
+    EXPECT_EQ(light.pixelColor(Face(onLight.Button(Square("d3")))), LegalGreen);
+    EXPECT_EQ(light.pixelColor(Face(onLight.Find("Command3"))), QColor(128, 128, 255));
+    for (const char* count : {"Text1", "Text2", "Text3"}) {
+        EXPECT_EQ(onLight.Find(count)->palette().color(QPalette::Text), QColor(Qt::red)) << count;
+    }
     const QPalette colors = onLight.Window()->palette();
     const QPalette lightDesktop = QApplication::palette();
     QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));  // a dark desktop, as Adwaita-dark's
+    EXPECT_TRUE(onLight.Window()->palette() == colors) << "a color of the window followed the desktop";
     TestWindow onDark;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto colorRole = static_cast<QPalette::ColorRole>(role);
-            if (colorRole != QPalette::NoRole) {
-                EXPECT_EQ(onLight.Window()->palette().color(group, colorRole), colors.color(group, colorRole))
-                    << "role " << role << " in group " << group << " follows the desktop";
-                EXPECT_EQ(onDark.Window()->palette().color(group, colorRole), colors.color(group, colorRole))
-                    << "role " << role << " in group " << group << " started on the dark desktop";
-            }
-        }
-    }
+    EXPECT_TRUE(onDark.Window()->palette() == colors)
+        << "a window started on a dark desktop has other colors";
     EXPECT_TRUE(onDark.Window()->grab().toImage() == light)
         << "a window started on a dark desktop looks different";
     QApplication::setPalette(lightDesktop);

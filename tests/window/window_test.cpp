@@ -144,20 +144,15 @@ TEST(Keyboard, TabWalksTheDesignedOrderAndArrowsWalkTheBoard)
         EXPECT_EQ(QApplication::focusWidget(), tabOrder.at(next)) << "Tab number " << next;
     }
 
-    struct Arrow {
-        Qt::Key key;
-        int dx;
-        int dy;
-    };
     const std::string before = window.Shot();
-    for (const Arrow arrow :
-         {Arrow{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}}) {
+    for (const auto& [key, dx, dy] : {std::tuple{Qt::Key_Left, -1, 0}, std::tuple{Qt::Key_Right, 1, 0},
+                                      std::tuple{Qt::Key_Up, 0, -1}, std::tuple{Qt::Key_Down, 0, 1}}) {
         for (int square = 0; square < SquareCount; ++square) {
-            const int x = std::clamp(SquareColumn(square) + arrow.dx, 0, LastCoordinate);
-            const int y = std::clamp(SquareRow(square) + arrow.dy, 0, LastCoordinate);
+            const int x = std::clamp(SquareColumn(square) + dx, 0, LastCoordinate);
+            const int y = std::clamp(SquareRow(square) + dy, 0, LastCoordinate);
             window.Button(square)->setFocus();
-            QTest::keyPress(window.Button(square), arrow.key);  // the focus moves on the press
-            EXPECT_EQ(window.Focus(), SquareIndex(x, y)) << "key " << arrow.key << " on " << NameOf(square);
+            QTest::keyPress(window.Button(square), key);  // the focus moves on the press
+            EXPECT_EQ(window.Focus(), SquareIndex(x, y)) << "key " << key << " on " << NameOf(square);
         }
     }
     EXPECT_EQ(window.Shot(), before) << "an arrow key played";
