@@ -1,51 +1,43 @@
 #!/usr/bin/env bash
-# ウラガエ in its own X server under a window manager: real clicks play until a message box comes up,
-# which must take the focus itself and close on Return; then 終了, and the window's frame, end it.
+# ウラガエ under Xvfb and openbox: real clicks until a message box takes the focus and closes on Return; 終了 and the frame end it.
 set -u
 # shellcheck source-path=SCRIPTDIR source=wait_for.sh
 source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
-export QT_QPA_PLATFORM=xcb  # a real X server, whatever the caller's environment says
 work=$(mktemp -d) pid="" win="" x="" wm="" corners="" message=""
 trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
 fail() { echo "e2e: FAIL: $*"; exit 1; }
+export QT_QPA_PLATFORM=xcb
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
 x=$! && wait_for "the X server" test -s "$work/display"
 DISPLAY=":$(cat "$work/display")" && export DISPLAY
 openbox --sm-disable > /dev/null 2>&1 &
 wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
 
-# Pixels count from the client area's top-left: a square's corner shows its color, Text3 the empty squares.
 for ((i = 0; i < 64; i++)); do corners+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"; done
 shot() { import -window "$win" png:- 2> /dev/null || fail "could not capture the window"; }
 greens() { shot | convert - -format "$corners" info: | awk '$0 == "srgb(128,255,128)" { printf "%d ", NR - 1 }'; }
-empties() { shot | convert - -crop 41x25+240+336 +repage rgb:- | md5sum; }
+empties() { shot | convert - -crop 41x25+240+336 +repage rgb:- | md5sum; }  # Text3, the empty squares
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
 box() { xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ$' 2> /dev/null | head -n 1; }
-found() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver\.1\.7$') && [[ -n $win ]]; }
-at_start() { [[ $(greens) == "19 26 37 44 " ]]; }
+started() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver\.1\.7$') && [[ $(greens) == "19 26 37 44 " ]]; }
 turn_over() { [[ -n $(box) || $(empties) != "$before" ]]; }
 focused() { [[ $(xdotool getwindowfocus) == "$message" ]]; }
 closed() { [[ -z $(box) ]]; }
 ended() { ! kill -0 "$pid" 2> /dev/null; }
 
-"$exe" & pid=$! && wait_for "the main window" found && wait_for "the start position" at_start
-for ((turn = 1; turn <= 61; turn++)); do  # the first light-green square, or パス
+"$exe" & pid=$! && wait_for "the start position" started
+for ((turn = 1; turn <= 61 && ${#message} == 0; turn++)); do  # the first light-green square, or パス
     before=$(empties) target=$(greens | cut -d ' ' -f 1)
     if [[ -n $target ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
-    wait_for "the end of turn $turn" turn_over
-    message=$(box) && [[ -n $message ]] && break
+    wait_for "the end of turn $turn" turn_over && message=$(box)
 done
 [[ -n $message ]] || fail "no message box in a whole game"
-wait_for "the box to take the focus" focused
-xdotool key Return
-wait_for "Return to close the box" closed
-echo "e2e: ok: $turn turns by real clicks; a box came up, took the focus and closed on Return"
-
+wait_for "the box to take the focus" focused && xdotool key Return && wait_for "Return to close the box" closed
+echo "e2e: ok: real clicks for $((turn - 1)) turns; a box came up, took the focus and closed on Return"
 for how in 終了 "closing the window through its frame"; do
-    if [[ $how == 終了 ]]; then click 168 412; else "$exe" & pid=$! && wait_for "the window" found && wmctrl -c 'ウラガエ ver.1.7'; fi
-    wait_for "the program to end after $how" ended
-    wait "$pid" || fail "$how ended the program with status $?"
+    if [[ $how == 終了 ]]; then click 168 412; else "$exe" & pid=$! && wait_for "the window" started && wmctrl -c 'ウラガエ ver.1.7'; fi
+    wait_for "the program to end after $how" ended && { wait "$pid" || fail "$how ended the program with status $?"; }
     echo "e2e: ok: $how ends the program with status 0"
 done
 pid=""

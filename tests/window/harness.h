@@ -44,25 +44,21 @@ public:
     [[nodiscard]] QWidget* Find(const QString& name) const { return form_.findChild<QWidget*>(name); }
     [[nodiscard]] ColorButton* Button(int square) const
     {
-        return qobject_cast<ColorButton*>(Find(QStringLiteral("Command1_%1").arg(square)));
+        return form_.findChild<ColorButton*>(QStringLiteral("Command1_%1").arg(square));
     }
     [[nodiscard]] QWidget* Window() { return &form_; }
-    [[nodiscard]] std::string Text(const char* name) const
-    {
-        return Find(name)->property("text").toString().toStdString();
-    }
 
     // What the person sees, as text: each square's caption, after a + when it is light green; then
     // the counts, and パス when it is enabled.
     [[nodiscard]] std::string Shot() const
     {
-        std::string text;
+        QString text;
         for (int square = 0; square < SquareCount; ++square) {
-            const QString mark = Button(square)->BackColor() == LegalColor ? "+" : "";
-            text += (mark + Button(square)->text() + " ").toStdString();
+            text += (Button(square)->BackColor() == LegalColor ? "+" : "") + Button(square)->text() + " ";
         }
-        text += "counts " + Text("Text1") + " " + Text("Text2") + " " + Text("Text3");
-        return text + (Find("Command2")->isEnabled() ? " パス" : "");
+        const auto count = [this](const char* box) { return Find(box)->property("text").toString(); };
+        text += "counts " + count("Text1") + " " + count("Text2") + " " + count("Text3");
+        return (text + (Find("Command2")->isEnabled() ? " パス" : "")).toStdString();
     }
 
     // The square that holds the focus, or -1.
@@ -73,12 +69,10 @@ public:
             std::ranges::find_if(squares, [this](int square) { return Button(square)->hasFocus(); });
         return focused == squares.end() ? -1 : *focused;
     }
-    [[nodiscard]] bool CountHasFocus() const { return Find("Text1")->hasFocus(); }
 
     void Click(int square) const { Button(square)->click(); }
-    // Real clicks, which take the focus as they would on screen.
-    void Pass() const { QTest::mouseClick(Find("Command2"), Qt::LeftButton); }
-    void Reset() const { QTest::mouseClick(Find("Command3"), Qt::LeftButton); }
+    // A real click on a button, which takes the focus as it would on screen.
+    void Press(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
 
     std::function<double()> draw = [] { return 0.0; };
     std::function<void()> pause = [] {};
@@ -128,7 +122,7 @@ inline void PlayTurn(TestWindow& window, GameState& game, int square)
         window.Click(square);
         game.TryMove(SquareColumn(square), SquareRow(square), PlayMode, BlackStone, WhiteStone);
     } else {
-        window.Pass();
+        window.Press("Command2");
     }
     const Line line = BoardLine(game.Board);
     game.MoveFound = 0;

@@ -89,20 +89,13 @@ TEST(WhatAPersonSees, TheFocusedSquareHasADarkFrame)
     EXPECT_EQ(frame, a1.adjusted(margin, margin, -margin, -margin)) << "the frame is not even inside a1";
 }
 
-TEST(WhatAPersonSees, TheWindowKeepsItsDesignedSize)
-{
-    TestWindow window;
-    window.Window()->resize(500, 600);
-    EXPECT_EQ(window.Window()->size(), QSize(337, 433)) << "the window was resized";
-}
-
 // No stand-ins: the computer answers with its own draw after its own pause, and says in the game's
 // own box, titled ウラガエ with one OK and no icon, that it must pass. The box is read while it is up.
 TEST(OwnDrawPauseAndBox, TheComputerAnswersAndAnnouncesItsPass)
 {
     TestWindow start(StartLine, StandIns::None);
     start.Click(Square("d3"));
-    EXPECT_EQ(start.Text("Text2"), "3") << "the computer did not answer d3";
+    EXPECT_EQ(start.Find("Text2")->property("text").toString(), "3") << "the computer did not answer d3";
 
     TestWindow window("BW......................................................BW......", StandIns::None);
     std::string seen;

@@ -52,12 +52,13 @@ TEST(WholeGames, AfterEveryClickTheWindowShowsWhatTheRulesSay)
             window->Click(square);
         }
         if (!verdict.passEnabled) {
-            window->Pass();
+            window->Press("Command2");
         }
         ASSERT_EQ(window->Shot() + window->messages, screen) << "an unmarked square or a disabled パス acted";
         if (verdict.result != GameResult::None) {
             ++finished;
-            EXPECT_TRUE(window->CountHasFocus() || window->Focus() >= 0) << "the focus is on リセット";
+            EXPECT_TRUE(window->Find("Text1")->hasFocus() || window->Focus() >= 0)
+                << "the focus is on リセット";
         }
         if (verdict.result == GameResult::None && random() % 100 != 0) {
             const bool passes = verdict.passEnabled && (marked.empty() || random() % 20 == 0);
@@ -67,9 +68,9 @@ TEST(WholeGames, AfterEveryClickTheWindowShowsWhatTheRulesSay)
             window = std::make_unique<TestWindow>(rare);
             game = GameState{ParseBoard(rare), {}, 0, 0, 0};
         } else {
-            window->Reset();
+            window->Press("Command3");
             game = GameState{ParseBoard(StartLine), {}, 0, 0, 0};
-            EXPECT_TRUE(window->CountHasFocus()) << "a new game leaves the focus on リセット";
+            EXPECT_TRUE(window->Find("Text1")->hasFocus()) << "a new game leaves the focus on リセット";
         }
     }
 }
@@ -97,7 +98,7 @@ const std::map<std::string, std::string> NamesAtTheStart{
 
 // Every control where it was designed, the count row in 12 points and the squares in 15 of the
 // Japanese Gothic faces, which resolve to faces Linux has; the squares 41 pixels wide on a pitch of
-// 40, so that neighbours share their outline.
+// 40, so that neighbours share their outline; and the window keeps its designed size.
 TEST(Frame, ControlsSitWhereDesignedInTheirFontsUnderTheirNames)
 {
     TestWindow window;
@@ -124,6 +125,8 @@ TEST(Frame, ControlsSitWhereDesignedInTheirFontsUnderTheirNames)
     }
     const QList<QSize> titleBarSizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
     EXPECT_EQ(window.Window()->windowIcon().availableSizes(), titleBarSizes);
+    window.Window()->resize(500, 600);
+    EXPECT_EQ(window.Window()->size(), QSize(337, 433)) << "the window was resized";
 }
 
 // Tab runs from the black count through the other counts, the squares, パス, リセット and 終了, and
@@ -138,7 +141,7 @@ TEST(Keyboard, TabWalksTheDesignedOrderAndArrowsWalkTheBoard)
     for (const char* button : {"Command2", "Command3", "Command4", "Text1"}) {
         tabOrder.push_back(window.Find(button));
     }
-    ASSERT_TRUE(window.CountHasFocus());
+    ASSERT_TRUE(window.Find("Text1")->hasFocus());
     for (std::size_t next = 1; next < tabOrder.size(); ++next) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), tabOrder.at(next)) << "Tab number " << next;
