@@ -55,11 +55,12 @@ struct Turn : ComputerWindow {
 };
 
 // A draw r plays member floor(r × n) of the n squares of the best class: the lowest draw the first,
-// the highest below 1 the last. The board afterwards is the entry position with that move played.
+// the highest below 1 the last, and 1 itself, which a uniform generator can round up to, the last too.
+// The board afterwards is the entry position with that move played.
 TEST(ComputerMove, PlaysADrawnSquareOfItsBestClassAndPassesOnlyWithSquaresEmpty)
 {
     for (const HandChecked& c : Positions) {
-        for (const double r : {0.0, 0.5, std::nextafter(1.0, 0.0)}) {
+        for (const double r : {0.0, 0.5, std::nextafter(1.0, 0.0), 1.0}) {
             SCOPED_TRACE(c.position + " with the draw " + std::to_string(r));
             Turn turn(c.position);
             const auto draw = [&] {
@@ -70,7 +71,8 @@ TEST(ComputerMove, PlaysADrawnSquareOfItsBestClassAndPassesOnlyWithSquaresEmpty)
             GameState expected{ParseBoard(c.position), {}, 0, 0, 0};
             std::vector<std::string> steps;
             if (!c.bestClass.empty()) {
-                const std::string& move = c.bestClass.at(static_cast<std::size_t>(r * c.bestClass.size()));
+                const std::size_t n = c.bestClass.size();
+                const std::string& move = c.bestClass.at(std::min(static_cast<std::size_t>(r * n), n - 1));
                 steps = {"pause", "draw", "focus " + move + " before the move"};
                 expected.TryMove(SquareColumn(Square(move)), SquareRow(Square(move)), PlayMode, WhiteStone,
                                  BlackStone);
@@ -84,13 +86,6 @@ TEST(ComputerMove, PlaysADrawnSquareOfItsBestClassAndPassesOnlyWithSquaresEmpty)
             EXPECT_EQ(BoardLine(turn.Game.Snapshots.Slot(0)), Line(SquareCount, '.')) << "slot 0 is not its";
         }
     }
-}
-
-// A uniform generator can round a draw up to exactly 1: it must still land in the class.
-TEST(ComputerMove, DrawsOneAsTheLastSquareAndNeverFromAnEmptyClass)
-{
-    EXPECT_EQ(PickIndex(1.0, 3), 2) << "a draw of 1 picks the last of 3 squares";
-    EXPECT_THROW((void)PickIndex(0.5, 0), std::out_of_range) << "an empty class has nothing to draw from";
 }
 
 // The real draw reseeds from the clock at every call, so 200 draws, each once the clock has moved on

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# ウラガエ under Xvfb and openbox: real clicks until a message box takes the focus and closes on Return; 終了 and the frame end it.
+# ウラガエ in Xvfb under openbox: real clicks until a message box takes the focus and closes on Return,
+# then 終了 and the window's frame end it; then under a headless weston, the title and app id it asks for.
 set -u
 # shellcheck source-path=SCRIPTDIR source=wait_for.sh
 source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
-work=$(mktemp -d) pid="" win="" x="" wm="" corners="" message=""
-trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
-fail() { echo "e2e: FAIL: $*"; exit 1; }
-export QT_QPA_PLATFORM=xcb
+work=$(mktemp -d) pid="" win="" x="" wm="" weston="" corners="" message=""  # mktemp's folder is private (0700)
+trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x" ${weston:+"$weston"}; rm -rf "$work"' EXIT
+fail() { echo "e2e: FAIL: $*"; [[ -z $weston ]] || sed 's/^/  weston: /' "$work/weston.log"; exit 1; }
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
 x=$! && wait_for "the X server" test -s "$work/display"
 DISPLAY=":$(cat "$work/display")" && export DISPLAY
@@ -26,7 +26,7 @@ focused() { [[ $(xdotool getwindowfocus) == "$message" ]]; }
 closed() { [[ -z $(box) ]]; }
 ended() { ! kill -0 "$pid" 2> /dev/null; }
 
-"$exe" & pid=$! && wait_for "the start position" started
+QT_QPA_PLATFORM=xcb "$exe" & pid=$! && wait_for "the start position" started
 for ((turn = 1; turn <= 61 && ${#message} == 0; turn++)); do  # the first light-green square, or パス
     before=$(empties) target=$(greens | cut -d ' ' -f 1)
     if [[ -n $target ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
@@ -36,8 +36,26 @@ done
 wait_for "the box to take the focus" focused && xdotool key Return && wait_for "Return to close the box" closed
 echo "e2e: ok: real clicks for $((turn - 1)) turns; a box came up, took the focus and closed on Return"
 for how in 終了 "closing the window through its frame"; do
-    if [[ $how == 終了 ]]; then click 168 412; else "$exe" & pid=$! && wait_for "the window" started && wmctrl -c 'ウラガエ ver.1.7'; fi
+    if [[ $how == 終了 ]]; then click 168 412; else QT_QPA_PLATFORM=xcb "$exe" & pid=$! && wait_for "the window" started && wmctrl -c 'ウラガエ ver.1.7'; fi
     wait_for "the program to end after $how" ended && { wait "$pid" || fail "$how ended the program with status $?"; }
     echo "e2e: ok: $how ends the program with status 0"
 done
+
+backend=headless  # weston 12 and later; weston 10 (Debian 12) knows only the module's name
+weston --help 2>&1 | grep -q -- --renderer || backend=headless-backend.so
+export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=wayland-uragae
+weston --backend=$backend --no-config --socket="$WAYLAND_DISPLAY" --idle-time=0 > "$work/weston.log" 2>&1 &
+weston=$! && wait_for "the compositor" test -S "$work/$WAYLAND_DISPLAY"
+
+# The protocol log on stderr names what the window asks of the compositor; each of its lines starts with a time.
+QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$exe" 2> "$work/game.err" &
+pid=$!
+asked() { grep -q "$1" "$work/game.err"; }
+wait_for "the title" asked 'xdg_toplevel[@#][0-9]*\.set_title("ウラガエ ver\.1\.7")'
+wait_for "the app id" asked 'xdg_toplevel[@#][0-9]*\.set_app_id("io\.github\.uragae\.Uragae")'
+wait_for "the first picture" asked 'wl_surface[@#][0-9]*\.attach(wl_buffer'
+kill "$pid" && wait "$pid"
 pid=""
+warnings=$(grep -v '^\[[0-9. ]*\] ' "$work/game.err")
+[[ -z $warnings ]] || fail "the game printed: $warnings"
+echo "e2e: ok: asked for the title ウラガエ ver.1.7 and the app id io.github.uragae.Uragae, and printed nothing else"

@@ -1,13 +1,141 @@
-// The window through its real handlers on the offscreen platform: whole games and rare positions
-// click by click against what the program's own rules say, then the layout and the keyboard.
+// The window through its real handlers on the offscreen platform, made with the test's draw and pause
+// and read by its controls' design names: whole games click by click against what the program's own
+// rules say, the layout and the keyboard; then what a person sees, read from the window's pixels.
+#include <QApplication>
 #include <QFontInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <iostream>
 
-#include "harness.h"
+#include "position.h"
+#include "rules/turn_verdict.h"
+#include "window/form1.h"
+
+// Qt's values in failure messages as a person would read them.
+inline void PrintTo(const QColor& color, std::ostream* out) { *out << color.name().toStdString(); }
+inline void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << rect.width() << "x" << rect.height() << " at (" << rect.x() << ", " << rect.y() << ")";
+}
 
 namespace uragae::testing {
 namespace {
+
+// Whether the window's draw, pause and message boxes are the test's or the program's own.
+enum class StandIns { Used, None };
+
+// A window shown and active, which runs its load; `position` is written into the squares' captions
+// first, where the load reads the board from. With stand-ins the draws and the pause are the test's,
+// and each message is recorded instead of shown in a box.
+class TestWindow {
+public:
+    explicit TestWindow(const Line& position = StartLine, StandIns standIns = StandIns::Used)
+        : form_(standIns == StandIns::None ? WindowServices{}
+                                           : WindowServices{[this] { return draw(); }, [this] { pause(); },
+                                                            [this](QWidget*, const QString& text) {
+                                                                messages += text.toStdString();
+                                                            }})
+    {
+        for (int square = 0; square < SquareCount; ++square) {
+            Button(square)->setText(position.at(square) == 'B' ? "●" : position.at(square) == 'W' ? "○" : "");
+        }
+        form_.show();
+        (void)QTest::qWaitForWindowActive(&form_);
+    }
+
+    [[nodiscard]] QWidget* Find(const QString& name) const { return form_.findChild<QWidget*>(name); }
+    [[nodiscard]] ColorButton* Button(int square) const
+    {
+        return form_.findChild<ColorButton*>(QStringLiteral("Command1_%1").arg(square));
+    }
+    [[nodiscard]] QWidget* Window() { return &form_; }
+
+    // What the person sees, as text: each square's caption, after a + when it is light green; then
+    // the counts, and パス when it is enabled.
+    [[nodiscard]] std::string Shot() const
+    {
+        QString text;
+        for (int square = 0; square < SquareCount; ++square) {
+            text += (Button(square)->BackColor() == LegalColor ? "+" : "") + Button(square)->text() + " ";
+        }
+        const auto count = [this](const char* box) { return Find(box)->property("text").toString(); };
+        text += "counts " + count("Text1") + " " + count("Text2") + " " + count("Text3");
+        return (text + (Find("Command2")->isEnabled() ? " パス" : "")).toStdString();
+    }
+
+    // The square that holds the focus, or -1.
+    [[nodiscard]] static int Focus()
+    {
+        const QString name = QApplication::focusWidget()->objectName();
+        return name.startsWith("Command1_") ? name.mid(9).toInt() : -1;
+    }
+
+    void Click(int square) const { Button(square)->click(); }
+    // A real click on a button, which takes the focus as it would on screen.
+    void Press(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
+
+    std::function<double()> draw = [] { return 0.0; };
+    std::function<void()> pause = [] {};
+    std::string messages;  // every message shown, end to end
+
+private:
+    Form1 form_;
+};
+
+// What the program's own rules say the window must show for `game`: the stones; where "●" may play,
+// light green with the number TryMove counts; the counts; パス as JudgeTurn says.
+struct Expected {
+    std::string screen;
+    TurnVerdict verdict;
+    std::vector<int> marked;
+};
+Expected ExpectedWindow(GameState game)
+{
+    Expected expected;
+    std::array<int, 3> counts{};  // "●", "○", empty
+    for (int square = 0; square < SquareCount; ++square) {
+        const std::string cell = game.Board(SquareColumn(square), SquareRow(square));
+        game.MoveFound = 0;
+        game.FlipCount = 0;
+        if (cell == EmptyCell) {
+            game.TryMove(SquareColumn(square), SquareRow(square), TestMode, BlackStone, WhiteStone);
+        }
+        if (game.MoveFound == 1) {
+            expected.marked.push_back(square);
+        }
+        ++counts.at(cell == BlackStone ? 0 : cell == WhiteStone ? 1 : 2);
+        expected.screen += game.MoveFound == 1 ? '+' + std::to_string(game.FlipCount) + ' ' : cell + ' ';
+    }
+    expected.verdict =
+        JudgeTurn(counts[0], counts[1], counts[2], !expected.marked.empty(), game.ComputerPassed == 1);
+    expected.screen += "counts " + std::to_string(counts[0]) + " " + std::to_string(counts[1]) + " " +
+                       std::to_string(counts[2]) + (expected.verdict.passEnabled ? " パス" : "");
+    return expected;
+}
+
+// The person plays `square` in the window, or passes when it is -1, and the test's copy of the game
+// follows: the person's move by TryMove, then the computer's answer on the empty square the focus went
+// to; with none, the computer passed, unless the board is full.
+void PlayTurn(TestWindow& window, GameState& game, int square)
+{
+    if (square >= 0) {
+        window.Click(square);
+        game.TryMove(SquareColumn(square), SquareRow(square), PlayMode, BlackStone, WhiteStone);
+    } else {
+        window.Press("Command2");
+    }
+    const Line line = BoardLine(game.Board);
+    const int answer = window.Focus();
+    const bool answered = answer >= 0 && line[answer] == '.';
+    game.ComputerPassed = !answered && line.find('.') != Line::npos ? 1 : 0;
+    if (answered) {
+        game.TryMove(SquareColumn(answer), SquareRow(answer), PlayMode, WhiteStone, BlackStone);
+    }
+}
 
 const std::map<GameResult, std::string> ResultMessage{{GameResult::None, ""},
                                                       {GameResult::BlackWins, "●の勝ちです。"},
@@ -47,6 +175,7 @@ TEST(WholeGames, AfterEveryClickTheWindowShowsWhatTheRulesSay)
         ASSERT_EQ(window->messages, (game.ComputerPassed == 1 ? std::string(ComputerPassMessage) : "") +
                                         ResultMessage.at(verdict.result));
         window->messages.clear();
+        // An unmarked square and a disabled パス do nothing, which the next step sees.
         if (const int square = static_cast<int>(random() % SquareCount);
             !std::ranges::count(marked, square)) {
             window->Click(square);
@@ -54,7 +183,6 @@ TEST(WholeGames, AfterEveryClickTheWindowShowsWhatTheRulesSay)
         if (!verdict.passEnabled) {
             window->Press("Command2");
         }
-        ASSERT_EQ(window->Shot() + window->messages, screen) << "an unmarked square or a disabled パス acted";
         if (verdict.result != GameResult::None) {
             ++finished;
             EXPECT_TRUE(window->Find("Text1")->hasFocus() || window->Focus() >= 0)
@@ -79,46 +207,45 @@ struct DesignedControl {
     const char* name;
     QRect place;       // in pixels of the client area
     const char* face;  // nullptr: the window's default font
+    int points;
 };
-const std::vector<DesignedControl> CountRowAndButtons{
-    {"Label1", {16, 344, 17, 17}, "ＭＳ ゴシック"},    // "●"
-    {"Label2", {80, 344, 49, 17}, "ＭＳ ゴシック"},    // "枚　○"
-    {"Label3", {176, 344, 65, 17}, "ＭＳ ゴシック"},   // "枚　残り"
-    {"Label4", {288, 344, 33, 17}, "ＭＳ ゴシック"},   // "箇所"
-    {"Text1", {32, 336, 41, 25}, "ＭＳ Ｐゴシック"},   // black stones
-    {"Text2", {128, 336, 41, 25}, "ＭＳ Ｐゴシック"},  // white stones
-    {"Text3", {240, 336, 41, 25}, "ＭＳ Ｐゴシック"},  // empty squares
-    {"Command2", {8, 368, 153, 25}, nullptr},          // パス
-    {"Command3", {176, 368, 153, 25}, nullptr},        // リセット
-    {"Command4", {8, 400, 321, 25}, nullptr},          // 終了
+const std::vector<DesignedControl> Controls{
+    {"Label1", {16, 344, 17, 17}, "ＭＳ ゴシック", 12},     // "●"
+    {"Label2", {80, 344, 49, 17}, "ＭＳ ゴシック", 12},     // "枚　○"
+    {"Label3", {176, 344, 65, 17}, "ＭＳ ゴシック", 12},    // "枚　残り"
+    {"Label4", {288, 344, 33, 17}, "ＭＳ ゴシック", 12},    // "箇所"
+    {"Text1", {32, 336, 41, 25}, "ＭＳ Ｐゴシック", 12},    // black stones
+    {"Text2", {128, 336, 41, 25}, "ＭＳ Ｐゴシック", 12},   // white stones
+    {"Text3", {240, 336, 41, 25}, "ＭＳ Ｐゴシック", 12},   // empty squares
+    {"Command1_0", {8, 8, 41, 41}, "ＭＳ Ｐゴシック", 15},  // a1; the other squares follow it
+    {"Command2", {8, 368, 153, 25}, nullptr, 0},            // パス
+    {"Command3", {176, 368, 153, 25}, nullptr, 0},          // リセット
+    {"Command4", {8, 400, 321, 25}, nullptr, 0},            // 終了
 };
 // What a screen reader calls some squares at the start: where each is and what it holds.
 const std::map<std::string, std::string> NamesAtTheStart{
     {"a1", "a1 空き"}, {"d3", "d3 空き 1枚"}, {"d4", "d4 白"}, {"e4", "e4 黒"}, {"h8", "h8 空き"}};
 
-// Every control where it was designed, the count row in 12 points and the squares in 15 of the
-// Japanese Gothic faces, which resolve to faces Linux has; the squares 41 pixels wide on a pitch of
-// 40, so that neighbours share their outline; and the window keeps its designed size.
+// Every control where it was designed, in the Japanese Gothic faces, which resolve to faces Linux has;
+// the squares 41 pixels wide on a pitch of 40, so that neighbours share their outline, all in a1's
+// font; the window keeps its designed size.
 TEST(Frame, ControlsSitWhereDesignedInTheirFontsUnderTheirNames)
 {
     TestWindow window;
-    const auto expectFont = [](const QWidget* control, const char* face, int points) {
-        EXPECT_EQ(control->font().family(), face) << control->objectName().toStdString();
-        EXPECT_EQ(control->font().pointSize(), points) << control->objectName().toStdString();
-        EXPECT_TRUE(QFontInfo(control->font()).family().startsWith("IPA"))
-            << control->objectName().toStdString();
-    };
-    for (const DesignedControl& designed : CountRowAndButtons) {
-        ASSERT_NE(window.Find(designed.name), nullptr) << "no control is named " << designed.name;
-        EXPECT_EQ(window.Find(designed.name)->geometry(), designed.place) << designed.name;
+    for (const DesignedControl& designed : Controls) {
+        const QWidget* control = window.Find(designed.name);
+        ASSERT_NE(control, nullptr) << "no control is named " << designed.name;
+        EXPECT_EQ(control->geometry(), designed.place) << designed.name;
         if (designed.face != nullptr) {
-            expectFont(window.Find(designed.name), designed.face, 12);
+            EXPECT_EQ(control->font(), QFont(designed.face, designed.points)) << designed.name;
+            EXPECT_TRUE(QFontInfo(control->font()).family().startsWith("IPA"))
+                << designed.name << " lacks a face";
         }
     }
     for (int square = 0; square < SquareCount; ++square) {
         const QRect place(8 + 40 * SquareColumn(square), 8 + 40 * SquareRow(square), 41, 41);
         EXPECT_EQ(window.Button(square)->geometry(), place) << NameOf(square);
-        expectFont(window.Button(square), "ＭＳ Ｐゴシック", 15);
+        EXPECT_EQ(window.Button(square)->font(), window.Button(0)->font()) << NameOf(square);
     }
     for (const auto& [square, name] : NamesAtTheStart) {
         EXPECT_EQ(window.Button(Square(square))->accessibleName().toStdString(), name);
@@ -130,7 +257,7 @@ TEST(Frame, ControlsSitWhereDesignedInTheirFontsUnderTheirNames)
 }
 
 // Tab runs from the black count through the other counts, the squares, パス, リセット and 終了, and
-// round again; the arrows walk the focus across the board, stop at its edges and never play.
+// round again; the arrows walk the focus across the board and stop at its edges.
 TEST(Keyboard, TabWalksTheDesignedOrderAndArrowsWalkTheBoard)
 {
     const TestWindow window;
@@ -147,7 +274,6 @@ TEST(Keyboard, TabWalksTheDesignedOrderAndArrowsWalkTheBoard)
         EXPECT_EQ(QApplication::focusWidget(), tabOrder.at(next)) << "Tab number " << next;
     }
 
-    const std::string before = window.Shot();
     for (const auto& [key, dx, dy] : {std::tuple{Qt::Key_Left, -1, 0}, std::tuple{Qt::Key_Right, 1, 0},
                                       std::tuple{Qt::Key_Up, 0, -1}, std::tuple{Qt::Key_Down, 0, 1}}) {
         for (int square = 0; square < SquareCount; ++square) {
@@ -158,7 +284,103 @@ TEST(Keyboard, TabWalksTheDesignedOrderAndArrowsWalkTheBoard)
             EXPECT_EQ(window.Focus(), SquareIndex(x, y)) << "key " << key << " on " << NameOf(square);
         }
     }
-    EXPECT_EQ(window.Shot(), before) << "an arrow key played";
+}
+
+const QColor LegalGreen(128, 255, 128);
+
+// How light a pixel is, from 0 (black) to 255 (white); and where a square's middle and face are.
+int Gray(const QImage& picture, QPoint at) { return qGray(picture.pixel(at)); }
+QPoint Middle(const TestWindow& window, const char* square)
+{
+    return window.Button(Square(square))->geometry().center();
+}
+QPoint Face(const QWidget* control) { return control->geometry().topLeft() + QPoint(6, 6); }
+
+// Like a real board, the window keeps its colors whatever the desktop's: none of them, in any state
+// (active; inactive while a box is up or another window has the focus; disabled), follows the desktop
+// when it turns dark, and a window started on a dark desktop looks as on a light one: a1 raised in a
+// dark outline, "●" a dark disc, d3 light green, リセット blue-violet, the counts in red.
+TEST(DarkDesktop, TheWindowKeepsItsOwnColors)
+{
+    TestWindow onLight;
+    const QImage light = onLight.Window()->grab().toImage();
+    const QRect a1 = onLight.Button(Square("a1"))->geometry();
+    const auto down = [&](int rows) { return Gray(light, {a1.center().x(), a1.top() + rows}); };
+    EXPECT_TRUE(down(1) > down(12) && down(12) > down(38) && down(38) > down(0)) << "a1 is not raised";
+    EXPECT_LT(Gray(light, Middle(onLight, "e4")), 40) << "\"●\" on e4 is not a dark disc";
+    EXPECT_EQ(light.pixelColor(Face(onLight.Button(Square("d3")))), LegalGreen);
+    EXPECT_EQ(light.pixelColor(Face(onLight.Find("Command3"))), QColor(128, 128, 255));
+    for (const char* count : {"Text1", "Text2", "Text3"}) {
+        EXPECT_EQ(onLight.Find(count)->palette().color(QPalette::Text), QColor(Qt::red)) << count;
+    }
+    const QPalette colors = onLight.Window()->palette();
+    const QPalette lightDesktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x32, 0x32, 0x32)));  // a dark desktop, as Adwaita-dark's
+    EXPECT_TRUE(onLight.Window()->palette() == colors) << "a color of the window followed the desktop";
+    TestWindow onDark;
+    EXPECT_TRUE(onDark.Window()->palette() == colors)
+        << "a window started on a dark desktop has other colors";
+    EXPECT_TRUE(onDark.Window()->grab().toImage() == light)
+        << "a window started on a dark desktop looks different";
+    QApplication::setPalette(lightDesktop);
+}
+
+// Qt paints between events; without a paint of its own the person's move would first show together
+// with the computer's answer. The offscreen screen's picture of the window is its backing store.
+TEST(WhatAPersonSees, TheirMoveIsOnTheScreenWhileTheComputerPauses)
+{
+    TestWindow window;
+    QImage screen;
+    window.pause = [&] {
+        screen = window.Window()->screen()->grabWindow(window.Window()->winId()).toImage();
+    };
+    window.Click(Square("d3"));
+    ASSERT_FALSE(screen.isNull()) << "the computer did not pause";
+    EXPECT_LT(Gray(screen, Middle(window, "d4")), 40) << "d4, turned by d3, is not black during the pause";
+    for (const char* square : {"d3", "c4"}) {
+        EXPECT_NE(screen.pixelColor(Face(window.Button(Square(square)))), LegalGreen)
+            << square << " is still green";
+    }
+}
+
+// The frame is what focus changes in a1: dark, and evenly inside the square.
+TEST(WhatAPersonSees, TheFocusedSquareHasADarkFrame)
+{
+    TestWindow window;
+    const QRect a1 = window.Button(Square("a1"))->geometry();
+    const QImage unfocused = window.Window()->grab().toImage();
+    window.Button(Square("a1"))->setFocus();
+    const QImage focused = window.Window()->grab().toImage();
+    QRect frame;
+    for (int y = a1.top(); y <= a1.bottom(); ++y) {
+        for (int x = a1.left(); x <= a1.right(); ++x) {
+            if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
+                EXPECT_LT(Gray(focused, {x, y}), 128) << "the frame is not dark at " << x << ", " << y;
+                frame |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    ASSERT_FALSE(frame.isEmpty()) << "the focused a1 shows no frame";
+    const int margin = frame.left() - a1.left();
+    EXPECT_EQ(frame, a1.adjusted(margin, margin, -margin, -margin)) << "the frame is not even inside a1";
+}
+
+// No stand-ins: the computer says in the game's own box, titled ウラガエ with one OK and no icon, that
+// it must pass. The box is read while it is up.
+TEST(OwnMessageBox, TheComputerAnnouncesItsPassInIt)
+{
+    TestWindow window("BW......................................................BW......", StandIns::None);
+    std::string seen;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = (box->windowTitle() + " " + box->text()).toStdString();
+            EXPECT_TRUE(box->iconPixmap().isNull()) << "the box has an icon";
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    window.Click(Square("c1"));
+    EXPECT_EQ(seen, std::string(ProgramTitle) + " " + std::string(ComputerPassMessage));
 }
 
 }  // namespace
