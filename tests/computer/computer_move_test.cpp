@@ -6,6 +6,8 @@
 #include <set>
 
 #include "computer/computer_move.h"
+#include <gtest/gtest.h>
+
 #include "position.h"
 
 namespace uragae::testing {
@@ -44,8 +46,8 @@ struct Turn : ComputerWindow {
     explicit Turn(const Line& position) : Position(position) {}
     void FocusSquare(int square) override
     {
-        const bool beforeTheMove = BoardLine(Game.Board) == Position;
-        Steps.push_back("focus " + NameOf(square) + (beforeTheMove ? " before the move" : " after"));
+        Steps.push_back("focus " + NameOf(square) +
+                        (BoardLine(Game.Board) == Position ? " before the move" : ""));
     }
     void ShowMessage(std::string_view text) override { Steps.push_back("message " + std::string(text)); }
 

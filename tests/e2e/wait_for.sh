@@ -1,6 +1,5 @@
 # shellcheck shell=bash
-# Sourced by the end-to-end tests and scripts/screenshot.sh: wait_for WHAT COMMAND... polls COMMAND
-# until it succeeds, up to E2E_TIMEOUT seconds, then calls the caller's fail. It assumes no time.
+# wait_for WHAT COMMAND... polls COMMAND until it succeeds, up to E2E_TIMEOUT seconds, then calls fail.
 wait_for() {
     local what=$1 deadline=$((SECONDS + ${E2E_TIMEOUT:-60}))
     shift

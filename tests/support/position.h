@@ -1,10 +1,7 @@
 // Test support: a position as one line of text, squares by their names on the board, and seeds.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <random>
 #include <string>
 
 #include "rules/game_state.h"
