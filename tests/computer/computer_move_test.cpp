@@ -29,8 +29,9 @@ const std::vector<HandChecked> Positions{
     {"W....BWB......................................BW......B.W.......", {"f8"}},
     // Corners open and shut: as above with f8 taken; f6 lets ● open or shut h8, e1 only shuts it.
     {"W....BWB......................................BW......B.W....B..", {"f6"}},
-    // Corners shut: h8 alone is empty; after c3 ●'s one reply b2 leaves h8 shut; g7 gives ● h8.
-    {"W......W...................B........W........B..........W.......", {"c3"}},
+    // Corners shut: after h5, which turns h6, ●'s one reply e1 leaves every empty corner shut to ○;
+    // e4 leaves ● h8 over h7.
+    {".........W..W.......B...........B..............BW......W....B...", {"h5"}},
     // No corner left: every corner is taken, so the four answers to the start rank equal.
     {"W......W...................WB......BW...................W......W", {"e3", "f4", "c5", "d6"}},
     // Corners for ●: each move closes the diagonal to ●, which then takes the corner at its end.
