@@ -91,6 +91,9 @@ TEST(ComputerMove, PlaysADrawnSquareOfItsBestClassAndPassesOnlyWithSquaresEmpty)
     }
 }
 
+// A class with no square has nothing to draw from.
+TEST(ComputerMove, NeverDrawsFromAnEmptyClass) { EXPECT_THROW((void)PickIndex(0.5, 0), std::out_of_range); }
+
 // The real draw reseeds from the clock at every call, so 200 draws, each once the clock has moved on
 // (a wait for a change, not for a time), behave as independent uniform draws: some tenth of [0, 1)
 // gets none with chance below 10 × 0.9^200 < 1e-8, two are equal with chance below 1e-11. A draw
