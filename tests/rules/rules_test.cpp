@@ -41,8 +41,7 @@ long Perft(const BoardGrid& board, std::string_view own, std::string_view opp, i
             EXPECT_EQ(std::ranges::count(BoardLine(next.Board), mover) -
                           std::ranges::count(BoardLine(board), mover),
                       game.FlipCount + 1)
-                << own << " on " << NameOf(square) << " of " << BoardLine(board)
-                << " turned other than it counted";
+                << own << " on " << NameOf(square) << " of " << BoardLine(board);
             leaves += Perft(next.Board, opp, own, depth - 1);
         }
     }
