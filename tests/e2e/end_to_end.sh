@@ -4,12 +4,13 @@ set -u
 source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 export QT_QPA_PLATFORM=xcb  # a real X server, whatever the caller's environment says
-work=$(mktemp -d) pid="" win="" && shot=$work/window.png
-trap '[[ -n $pid ]] && kill "$pid"; kill "$wm" "$x"; rm -rf "$work"' EXIT
+work=$(mktemp -d) pid="" win="" wm="" x="" && shot=$work/window.png
+cleanup() { local p; for p in "$pid" "$wm" "$x"; do [[ -n $p ]] && kill "$p"; done; rm -rf "$work"; }
+trap cleanup EXIT
 fail() { echo "e2e: FAIL: $*"; exit 1; }
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
 x=$! && wait_for "the X server" test -s "$work/display"
-export DISPLAY=:$(cat "$work/display")
+DISPLAY=:$(cat "$work/display") && export DISPLAY
 openbox --sm-disable > /dev/null 2>&1 &
 wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
 
@@ -43,13 +44,13 @@ while [[ $boxes != *result* ]] && ((turn++ < 100)); do
     before=$(empties) target=$(greens | cut -d ' ' -f 1)
     if [[ -n $target ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
     turn_over() {
-        local b=$(box)
+        local b && b=$(box)
         [[ -n $b ]] && boxes+="$(box_kind "$b") " && wait_for "the box to close" box_closed "$b"
         [[ $boxes == *result* ]] || { shoot && [[ $(empties) != "$before" ]]; }
     }
     wait_for "the end of turn $turn" turn_over
 done
-shoot && [[ $boxes == *result* && -z $(greens) ]] || fail "no result, or squares still live after it"
+{ shoot && [[ $boxes == *result* && -z $(greens) ]]; } || fail "no result, or squares still live after it"
 echo "e2e: ok: a whole game of $turn turns; boxes: $boxes"
 
 click 252 380
@@ -73,7 +74,8 @@ dark_start() {
 }
 for how in 終了 "closing the window through its frame"; do
     if [[ $how == 終了 ]]; then click 168 412; else dark_start && wmctrl -c 'ウラガエ ver.1.7'; fi
-    wait_for "the program to end after $how" eval '! kill -0 "$pid" 2> /dev/null'
+    ended() { ! kill -0 "$pid" 2> /dev/null; }
+    wait_for "the program to end after $how" ended
     wait "$pid" || fail "$how ended the program with status $?"
     echo "e2e: ok: $how ends the program with status 0"
 done
