@@ -114,7 +114,8 @@ for tree in unpacked-release copy; do
     again=$(bash "$work/$tree/uragae-$version/scripts/make-source-tarball.sh" "$work/$tree-tarball")
     same "$tarball" "$again" "the source release made from the $tree"
 done
-echo "  the same bytes made from the unpacked release and from a copy with other times and modes"
+echo "  the same bytes made from the unpacked release and from a copy with other times and modes:"
+echo "  $(sha256sum "$tarball" | cut -d ' ' -f 1)"
 echo "Source release: ok"
 
 echo "== Debian package (cpack -G DEB: control fields, contents, modes and dates, hardening-check)"
@@ -148,6 +149,24 @@ awk -v stamp="$(TZ=UTC0 LC_ALL=C date -d "@$epoch" '+%b %-d %H:%M %Y')" \
     "$work/members.txt" || { echo "the archive's members above are not 0644, dated $stamp"; exit 1; }
 echo "  every entry root's, folders 0755, files 0644 but the executable 0755, dated $stamp UTC"
 dpkg-deb -x "$deb" "$work/unpacked"
+# Nothing of the build's or the sources' paths, nor of the builder's home, in any shipped file (the
+# compressed ones read uncompressed); nor the builder's or the host's name, where it is long enough
+# to mean something and the sources themselves do not hold it. The second build below, at other
+# paths, must then give the same bytes.
+paths=("$root" "$build")
+[ "${HOME:-/}" != / ] && paths+=("$HOME")
+names=()
+for name in "$(id -un)" "$(uname -n)"; do
+    if [ ${#name} -ge 4 ] && ! grep -rqwF --exclude-dir=.git --exclude-dir=build -- "$name" "$root"; then names+=("$name"); fi
+done
+while IFS= read -r file; do
+    case $file in *.gz) zcat "$file" ;; *) cat "$file" ;; esac > "$work/shipped"
+    if grep -aqF "${paths[@]/#/-e}" "$work/shipped" ||
+            { [ ${#names[@]} -gt 0 ] && grep -aqwF "${names[@]/#/-e}" "$work/shipped"; }; then
+        echo "${file#"$work/unpacked"} names where or by whom it was built"; exit 1
+    fi
+done < <(find "$work/unpacked" -type f)
+echo "  no shipped file names ${paths[*]}${names[*]:+ or ${names[*]}}"
 # Its exit status counts fortify too, which is judged below; the lines themselves are read here.
 hardening-check "$work/unpacked/usr/games/uragae" > "$work/hardening.txt" || true
 sed 's/^/  /' "$work/hardening.txt"
@@ -188,23 +207,6 @@ fi
 deb2=$work/package2/$(basename "$deb")
 same "$deb" "$deb2" "the package built again"
 echo "  the same bytes: $(sha256sum "$deb2" | cut -d ' ' -f 1)"
-# Nothing of either build's paths or sources, nor of the builder's home, in any shipped file (the
-# compressed ones read uncompressed); nor the builder's or the host's name, where it is long enough
-# to mean something and the sources themselves do not hold it.
-paths=("$root" "$build" "$elsewhere" "$build2")
-[ "${HOME:-/}" != / ] && paths+=("$HOME")
-names=()
-for name in "$(id -un)" "$(uname -n)"; do
-    if [ ${#name} -ge 4 ] && ! grep -rqwF -- "$name" "$elsewhere/uragae-$version"; then names+=("$name"); fi
-done
-while IFS= read -r file; do
-    case $file in *.gz) zcat "$file" ;; *) cat "$file" ;; esac > "$work/shipped"
-    if grep -aqF "${paths[@]/#/-e}" "$work/shipped" ||
-            { [ ${#names[@]} -gt 0 ] && grep -aqwF "${names[@]/#/-e}" "$work/shipped"; }; then
-        echo "${file#"$work/unpacked"} names where or by whom it was built"; exit 1
-    fi
-done < <(find "$work/unpacked" -type f)
-echo "  no shipped file names ${paths[*]}${names[*]:+ or ${names[*]}}"
 lintian=(lintian --display-info --display-experimental --pedantic)
 echo "${lintian[*]} on the package built under umask 002:"
 lintian_status=0
