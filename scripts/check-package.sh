@@ -13,6 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 finish() {
     local status=$?
+    if [ -n "${second:-}" ]; then kill -- -"$second" 2> /dev/null; wait "$second" || true; fi
     rm -rf "$work"
     if [ $status -eq 0 ]; then echo "package check: ok"; else echo "package check: FAILED"; fi
 }
@@ -33,6 +34,59 @@ same() {
     echo "$3: not the same bytes"
     exit 1
 }
+
+echo "== Source release (scripts/make-source-tarball.sh)"
+tarball=$("$root/scripts/make-source-tarball.sh" "$work")
+tar -tzf "$tarball" | LC_ALL=C sort > "$work/source.txt"
+echo "  $(basename "$tarball"): $(wc -l < "$work/source.txt") files"
+[ "$(basename "$tarball")" = "uragae-$version.tar.gz" ]
+for file in CMakeLists.txt .clang-format .clang-tidy scripts/test.sh; do
+    grep -qx "uragae-$version/$file" "$work/source.txt" || { echo "missing from the release: $file"; exit 1; }
+done
+# In a clone with nothing uncommitted, the release holds exactly the files git keeps.
+if command -v git > /dev/null && [ -e "$root/.git" ] && [ -z "$(git -C "$root" status --porcelain)" ]; then
+    diff <(git -C "$root" ls-files | sed "s|^|uragae-$version/|" | LC_ALL=C sort) "$work/source.txt"
+    echo "  the same files as git ls-files"
+fi
+# Files alone, in byte order of their names, owned by root, 0644 or 0755, dated the release's date.
+TZ=UTC0 tar -tvzf "$tarball" --full-time --numeric-owner > "$work/source-entries.txt"
+awk -v stamp="$stamp" '!($1 ~ /^-rw(-|x)r-(-|x)r-(-|x)$/ && $2 == "0/0" && $4 " " $5 == stamp) { print "  " $0; bad = 1 }
+    END { exit bad }' "$work/source-entries.txt" || { echo "entries above are not root's, 0644 or 0755, dated $stamp"; exit 1; }
+awk '{ print $6 }' "$work/source-entries.txt" | LC_ALL=C sort -c || { echo "the entries are not in byte order"; exit 1; }
+echo "  every entry root's, 0644 or 0755, dated $stamp UTC"
+# The same bytes from the unpacked release, and from another copy whose files carry the time of
+# now and the modes of a checkout under umask 007.
+mkdir "$work/unpacked-release" "$work/copy"
+tar -xzf "$tarball" -C "$work/unpacked-release"
+tar -xzf "$tarball" -C "$work/copy"
+find "$work/copy" -exec touch {} + -exec chmod g+w,o-rwx {} +
+for tree in unpacked-release copy; do
+    again=$(bash "$work/$tree/uragae-$version/scripts/make-source-tarball.sh" "$work/$tree-tarball")
+    same "$tarball" "$again" "the source release made from the $tree"
+done
+echo "  the same bytes made from the unpacked release and from a copy with other times and modes:"
+echo "  $(sha256sum "$tarball" | cut -d ' ' -f 1)"
+echo "Source release: ok"
+
+# The second build of the package takes longest, so it starts here and the checks below run
+# meanwhile: the game alone in the play preset's configuration, built anew from the source release
+# unpacked at another path and depth, its build folder outside it, under umask 002 and another time
+# zone and locale; nothing of $build is used. It runs in a process group of its own, so that an
+# early failure can end it whole.
+elsewhere=$work/elsewhere/at/another/depth
+mkdir -p "$elsewhere"
+tar -xzf "$tarball" -C "$elsewhere"
+build2=$work/elsewhere/build
+if [ "$(locale charmap 2> /dev/null)" = UTF-8 ]; then other_locale=C; else other_locale=C.UTF-8; fi
+set -m
+(umask 002
+ export TZ=LINT-14 LC_ALL=$other_locale LANG=$other_locale
+ cd "$elsewhere/uragae-$version"
+ cmake --preset play -B "$build2" && cmake --build "$build2" --target uragae &&
+     cd "$work/elsewhere" && cpack --config "$build2/CPackConfig.cmake" -G DEB -B "$work/package2") \
+    > "$work/build2.txt" 2>&1 &
+second=$!
+set +m
 
 echo "== cmake --install into a temporary prefix"
 prefix=$work/prefix
@@ -84,39 +138,6 @@ for line in 'LANGUAGE 17, 1' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
     echo "  $line"
 done
 echo "Windows version record: ok"
-
-echo "== Source release (scripts/make-source-tarball.sh)"
-tarball=$("$root/scripts/make-source-tarball.sh" "$work")
-tar -tzf "$tarball" | LC_ALL=C sort > "$work/source.txt"
-echo "  $(basename "$tarball"): $(wc -l < "$work/source.txt") files"
-[ "$(basename "$tarball")" = "uragae-$version.tar.gz" ]
-for file in CMakeLists.txt .clang-format .clang-tidy scripts/test.sh; do
-    grep -qx "uragae-$version/$file" "$work/source.txt" || { echo "missing from the release: $file"; exit 1; }
-done
-# In a clone with nothing uncommitted, the release holds exactly the files git keeps.
-if command -v git > /dev/null && [ -e "$root/.git" ] && [ -z "$(git -C "$root" status --porcelain)" ]; then
-    diff <(git -C "$root" ls-files | sed "s|^|uragae-$version/|" | LC_ALL=C sort) "$work/source.txt"
-    echo "  the same files as git ls-files"
-fi
-# Files alone, in byte order of their names, owned by root, 0644 or 0755, dated the release's date.
-TZ=UTC0 tar -tvzf "$tarball" --full-time --numeric-owner > "$work/source-entries.txt"
-awk -v stamp="$stamp" '!($1 ~ /^-rw(-|x)r-(-|x)r-(-|x)$/ && $2 == "0/0" && $4 " " $5 == stamp) { print "  " $0; bad = 1 }
-    END { exit bad }' "$work/source-entries.txt" || { echo "entries above are not root's, 0644 or 0755, dated $stamp"; exit 1; }
-awk '{ print $6 }' "$work/source-entries.txt" | LC_ALL=C sort -c || { echo "the entries are not in byte order"; exit 1; }
-echo "  every entry root's, 0644 or 0755, dated $stamp UTC"
-# The same bytes from the unpacked release, and from another copy whose files carry the time of
-# now and the modes of a checkout under umask 007.
-mkdir "$work/unpacked-release" "$work/copy"
-tar -xzf "$tarball" -C "$work/unpacked-release"
-tar -xzf "$tarball" -C "$work/copy"
-find "$work/copy" -exec touch {} + -exec chmod g+w,o-rwx {} +
-for tree in unpacked-release copy; do
-    again=$(bash "$work/$tree/uragae-$version/scripts/make-source-tarball.sh" "$work/$tree-tarball")
-    same "$tarball" "$again" "the source release made from the $tree"
-done
-echo "  the same bytes made from the unpacked release and from a copy with other times and modes:"
-echo "  $(sha256sum "$tarball" | cut -d ' ' -f 1)"
-echo "Source release: ok"
 
 echo "== Debian package (cpack -G DEB: control fields, contents, modes and dates, hardening-check)"
 # Under umask 022 here, and 002 for the second build below.
@@ -188,22 +209,9 @@ fi
 echo "Debian package: ok"
 
 echo "== The same package again: from the source release, elsewhere, under umask 002, another zone and locale"
-# The game alone in the play preset's configuration, built anew from the release unpacked at another
-# path and depth, its build folder outside it; nothing of $build is used.
-elsewhere=$work/elsewhere/at/another/depth
-mkdir -p "$elsewhere"
-tar -xzf "$tarball" -C "$elsewhere"
-build2=$work/elsewhere/build
-if [ "$(locale charmap 2> /dev/null)" = UTF-8 ]; then other_locale=C; else other_locale=C.UTF-8; fi
 echo "  in $elsewhere/uragae-$version, TZ=LINT-14 LC_ALL=$other_locale"
-if ! (umask 002
-      export TZ=LINT-14 LC_ALL=$other_locale LANG=$other_locale
-      cd "$elsewhere/uragae-$version"
-      cmake --preset play -B "$build2" && cmake --build "$build2" --target uragae &&
-          cd "$work/elsewhere" && cpack --config "$build2/CPackConfig.cmake" -G DEB -B "$work/package2") \
-        > "$work/build2.txt" 2>&1; then
-    cat "$work/build2.txt"; echo "the second build failed"; exit 1
-fi
+wait "$second" || { cat "$work/build2.txt"; echo "the second build failed"; exit 1; }
+second=""
 deb2=$work/package2/$(basename "$deb")
 same "$deb" "$deb2" "the package built again"
 echo "  the same bytes: $(sha256sum "$deb2" | cut -d ' ' -f 1)"
