@@ -1,21 +1,98 @@
 #!/usr/bin/env bash
 # Checks what the game ships: the tree a prefix install lays out, the Windows version record, the
-# source release, and the Debian package: its executable hardened as Debian's own (hardening-check,
-# and the compile flags for fortify), and lintian reporting no tag at any level.
-# Usage: scripts/check-package.sh BUILD_DIR   (a release build in which the uragae target is built)
+# source release, and the Debian package: its control fields, modes and dates, its executable
+# hardened as Debian's own (hardening-check, and the compile flags for fortify), nothing of where it
+# was built, and lintian reporting no tag at any level. Both are reproducible: copies of the tree
+# whose files carry other times and modes give the same source release, and the package built again
+# from that release, elsewhere, under umask 002 and another time zone and locale, the same bytes.
+# Usage: scripts/check-package.sh BUILD_DIR   (a release build in which the uragae target is built;
+# SOURCE_DATE_EPOCH, if set, as it was when BUILD_DIR was configured)
 set -euo pipefail
 build=$(realpath "$1")
+root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
-trap 'status=$?; rm -rf "$work"; [ $status -eq 0 ] && echo "package check: ok" || echo "package check: FAILED"' EXIT
+finish() {
+    local status=$?
+    if [ -n "${second:-}" ]; then kill -- -"$second" 2> /dev/null; wait "$second" || true; fi
+    rm -rf "$work"
+    if [ $status -eq 0 ]; then echo "package check: ok"; else echo "package check: FAILED"; fi
+}
+trap finish EXIT
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || { echo "no CMAKE_PROJECT_VERSION in $build/CMakeCache.txt"; exit 1; }
 id=io.github.uragae.Uragae
+# Every date the package and the source release carry: SOURCE_DATE_EPOCH when the builder sets it,
+# and otherwise the release's date (URAGAE_RELEASE_DATE in CMakeLists.txt).
+release_date=$(sed -n 's/^set(URAGAE_RELEASE_DATE \([0-9-]*\))$/\1/p' "$root/CMakeLists.txt")
+epoch=${SOURCE_DATE_EPOCH:-$(date -u -d "$release_date" +%s)}
+stamp=$(date -u -d "@$epoch" '+%F %T')  # as tar lists it in UTC
+
+# Fails unless the two files are the same bytes, and then shows what differs.
+same() {
+    cmp "$1" "$2" && return
+    diffoscope "$1" "$2" || true
+    echo "$3: not the same bytes"
+    exit 1
+}
+
+echo "== Source release (scripts/make-source-tarball.sh)"
+tarball=$("$root/scripts/make-source-tarball.sh" "$work")
+tar -tzf "$tarball" | LC_ALL=C sort > "$work/source.txt"
+echo "  $(basename "$tarball"): $(wc -l < "$work/source.txt") files"
+[ "$(basename "$tarball")" = "uragae-$version.tar.gz" ]
+for file in CMakeLists.txt .clang-format .clang-tidy scripts/test.sh; do
+    grep -qx "uragae-$version/$file" "$work/source.txt" || { echo "missing from the release: $file"; exit 1; }
+done
+# In a clone with nothing uncommitted, the release holds exactly the files git keeps.
+if command -v git > /dev/null && [ -e "$root/.git" ] && [ -z "$(git -C "$root" status --porcelain)" ]; then
+    diff <(git -C "$root" ls-files | sed "s|^|uragae-$version/|" | LC_ALL=C sort) "$work/source.txt"
+    echo "  the same files as git ls-files"
+fi
+# Files alone, in byte order of their names, owned by root, 0644 or 0755, dated the release's date.
+TZ=UTC0 tar -tvzf "$tarball" --full-time --numeric-owner > "$work/source-entries.txt"
+awk -v stamp="$stamp" '!($1 ~ /^-rw(-|x)r-(-|x)r-(-|x)$/ && $2 == "0/0" && $4 " " $5 == stamp) { print "  " $0; bad = 1 }
+    END { exit bad }' "$work/source-entries.txt" || { echo "entries above are not root's, 0644 or 0755, dated $stamp"; exit 1; }
+awk '{ print $6 }' "$work/source-entries.txt" | LC_ALL=C sort -c || { echo "the entries are not in byte order"; exit 1; }
+echo "  every entry root's, 0644 or 0755, dated $stamp UTC"
+# The same bytes from the unpacked release, and from another copy whose files carry the time of
+# now and the modes of a checkout under umask 007.
+mkdir "$work/unpacked-release" "$work/copy"
+tar -xzf "$tarball" -C "$work/unpacked-release"
+tar -xzf "$tarball" -C "$work/copy"
+find "$work/copy" -exec touch {} + -exec chmod g+w,o-rwx {} +
+for tree in unpacked-release copy; do
+    again=$(bash "$work/$tree/uragae-$version/scripts/make-source-tarball.sh" "$work/$tree-tarball")
+    same "$tarball" "$again" "the source release made from the $tree"
+done
+echo "  the same bytes made from the unpacked release and from a copy with other times and modes:"
+echo "  $(sha256sum "$tarball" | cut -d ' ' -f 1)"
+echo "Source release: ok"
+
+# The second build of the package takes longest, so it starts here and the checks below run
+# meanwhile: the game alone in the play preset's configuration, built anew from the source release
+# unpacked at another path and depth, its build folder outside it, under umask 002 and another time
+# zone and locale; nothing of $build is used. It runs in a process group of its own, so that an
+# early failure can end it whole.
+elsewhere=$work/elsewhere/at/another/depth
+mkdir -p "$elsewhere"
+tar -xzf "$tarball" -C "$elsewhere"
+build2=$work/elsewhere/build
+if [ "$(locale charmap 2> /dev/null)" = UTF-8 ]; then other_locale=C; else other_locale=C.UTF-8; fi
+set -m
+(umask 002
+ export TZ=LINT-14 LC_ALL=$other_locale LANG=$other_locale
+ cd "$elsewhere/uragae-$version"
+ cmake --preset play -B "$build2" && cmake --build "$build2" --target uragae &&
+     cd "$work/elsewhere" && cpack --config "$build2/CPackConfig.cmake" -G DEB -B "$work/package2") \
+    > "$work/build2.txt" 2>&1 &
+second=$!
+set +m
 
 echo "== cmake --install into a temporary prefix"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > /dev/null
-expected=(bin/uragae share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-          share/man/man6/uragae.6.gz share/icons/hicolor/scalable/apps/$id.svg)
+expected=(bin/uragae "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+          share/man/man6/uragae.6.gz "share/icons/hicolor/scalable/apps/$id.svg")
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
@@ -62,29 +139,55 @@ for line in 'LANGUAGE 17, 1' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
 done
 echo "Windows version record: ok"
 
-echo "== Source release (scripts/make-source-tarball.sh)"
-root=$(cd "$(dirname "$0")/.." && pwd)
-tarball=$("$root/scripts/make-source-tarball.sh" "$work")
-tar -tzf "$tarball" | LC_ALL=C sort > "$work/source.txt"
-echo "  $(basename "$tarball"): $(wc -l < "$work/source.txt") files"
-[ "$(basename "$tarball")" = "uragae-$version.tar.gz" ]
-for file in CMakeLists.txt .clang-format .clang-tidy scripts/test.sh; do
-    grep -qx "uragae-$version/$file" "$work/source.txt" || { echo "missing from the release: $file"; exit 1; }
-done
-# In a clone with nothing uncommitted, the release holds exactly the files git keeps.
-if command -v git > /dev/null && [ -e "$root/.git" ] && [ -z "$(git -C "$root" status --porcelain)" ]; then
-    diff <(git -C "$root" ls-files | sed "s|^|uragae-$version/|" | LC_ALL=C sort) "$work/source.txt"
-    echo "  the same files as git ls-files"
-fi
-echo "Source release: ok"
-
-echo "== Debian package (cpack -G DEB, hardening-check, lintian)"
-(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" > /dev/null)
+echo "== Debian package (cpack -G DEB: control fields, contents, modes and dates, hardening-check)"
+# Under umask 022 here, and 002 for the second build below.
+(umask 022 && cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" > /dev/null)
 deb=$work/package/uragae_${version}_$(dpkg --print-architecture).deb
-dpkg-deb -c "$deb" | awk '{ print $6 }' > "$work/contents.txt"
+field() { dpkg-deb --field "$deb" "$1"; }
+dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends | sed 's/^/  /'
+[ "$(field Package)" = uragae ] || { echo "the package is not named uragae"; exit 1; }
+[ "$(field Version)" = "$version" ] || { echo "the package's version is not $version"; exit 1; }
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || { echo "the package is not for this architecture"; exit 1; }
+[ "$(field Section)" = games ] || { echo "the package is not in the games section"; exit 1; }
+[ "$(field Recommends)" = qt6-wayland ] || { echo "the package does not recommend qt6-wayland alone"; exit 1; }
+# The libraries dpkg-shlibdeps reads from the executable, and what no scan finds: Qt's platform
+# plugins and a Japanese font.
+field Depends | sed 's/, /\n/g' > "$work/depends.txt"
+for needed in '^libc6 ' '^libqt6widgets6 ' '^qt6-qpa-plugins$' '^fonts-ipafont-gothic | fonts-noto-cjk$'; do
+    grep -q -- "$needed" "$work/depends.txt" || { echo "Depends lacks $needed"; exit 1; }
+done
+TZ=UTC0 dpkg-deb --fsys-tarfile "$deb" | TZ=UTC0 tar -tv --full-time > "$work/contents.txt"
 sed 's/^/  /' "$work/contents.txt"
-grep -qx './usr/games/uragae' "$work/contents.txt"
+grep -q ' \./usr/games/uragae$' "$work/contents.txt" || { echo "no /usr/games/uragae in the package"; exit 1; }
+# Root's, folders 0755, files 0644 but the executable 0755, every entry dated the release's date; and
+# so the archive's own members (ar lists them in the local time).
+awk -v stamp="$stamp" '{ mode = $6 == "./usr/games/uragae" ? "-rwxr-xr-x" : $1 ~ /^d/ ? "drwxr-xr-x" : "-rw-r--r--" }
+    !($1 == mode && $2 == "root/root" && $4 " " $5 == stamp) { print "  " $0; bad = 1 } END { exit bad }' \
+    "$work/contents.txt" || { echo "entries above are not root's, 0755 or 0644, dated $stamp"; exit 1; }
+TZ=UTC0 LC_ALL=C ar tv "$deb" > "$work/members.txt"
+awk -v stamp="$(TZ=UTC0 LC_ALL=C date -d "@$epoch" '+%b %-d %H:%M %Y')" \
+    '!($1 == "rw-r--r--" && $2 == "0/0" && $4 " " $5 " " $6 " " $7 == stamp) { print "  " $0; bad = 1 } END { exit bad }' \
+    "$work/members.txt" || { echo "the archive's members above are not 0644, dated $stamp"; exit 1; }
+echo "  every entry root's, folders 0755, files 0644 but the executable 0755, dated $stamp UTC"
 dpkg-deb -x "$deb" "$work/unpacked"
+# Nothing of the build's or the sources' paths, nor of the builder's home, in any shipped file (the
+# compressed ones read uncompressed); nor the builder's or the host's name, where it is long enough
+# to mean something and the sources themselves do not hold it. The second build below, at other
+# paths, must then give the same bytes.
+paths=("$root" "$build")
+[ "${HOME:-/}" != / ] && paths+=("$HOME")
+names=()
+for name in "$(id -un)" "$(uname -n)"; do
+    if [ ${#name} -ge 4 ] && ! grep -rqwF --exclude-dir=.git --exclude-dir=build -- "$name" "$root"; then names+=("$name"); fi
+done
+while IFS= read -r file; do
+    case $file in *.gz) zcat "$file" ;; *) cat "$file" ;; esac > "$work/shipped"
+    if grep -aqF "${paths[@]/#/-e}" "$work/shipped" ||
+            { [ ${#names[@]} -gt 0 ] && grep -aqwF "${names[@]/#/-e}" "$work/shipped"; }; then
+        echo "${file#"$work/unpacked"} names where or by whom it was built"; exit 1
+    fi
+done < <(find "$work/unpacked" -type f)
+echo "  no shipped file names ${paths[*]}${names[*]:+ or ${names[*]}}"
 # Its exit status counts fortify too, which is judged below; the lines themselves are read here.
 hardening-check "$work/unpacked/usr/games/uragae" > "$work/hardening.txt" || true
 sed 's/^/  /' "$work/hardening.txt"
@@ -100,13 +203,24 @@ fortify="-D_FORTIFY_SOURCE=${level:-[0-9]}"
 compiled=$(grep -c '"command":' "$build/compile_commands.json")
 fortified=$(grep '"command":' "$build/compile_commands.json" | grep -c -- " $fortify " || true)
 echo "  compiled with $fortify: $fortified of $compiled sources"
-[ "$compiled" -gt 0 ] && [ "$fortified" -eq "$compiled" ] || { echo "not every source is compiled with $fortify"; exit 1; }
+if [ "$compiled" -eq 0 ] || [ "$fortified" -ne "$compiled" ]; then
+    echo "not every source is compiled with $fortify"; exit 1
+fi
+echo "Debian package: ok"
+
+echo "== The same package again: from the source release, elsewhere, under umask 002, another zone and locale"
+echo "  in $elsewhere/uragae-$version, TZ=LINT-14 LC_ALL=$other_locale"
+wait "$second" || { cat "$work/build2.txt"; echo "the second build failed"; exit 1; }
+second=""
+deb2=$work/package2/$(basename "$deb")
+same "$deb" "$deb2" "the package built again"
+echo "  the same bytes: $(sha256sum "$deb2" | cut -d ' ' -f 1)"
 lintian=(lintian --display-info --display-experimental --pedantic)
-echo "${lintian[*]} $(basename "$deb"):"
+echo "${lintian[*]} on the package built under umask 002:"
 lintian_status=0
-"${lintian[@]}" "$deb" > "$work/lintian.txt" || lintian_status=$?
+"${lintian[@]}" "$deb2" > "$work/lintian.txt" || lintian_status=$?
 sed 's/^/  /' "$work/lintian.txt"
 if [ $lintian_status -ne 0 ] || [ -s "$work/lintian.txt" ]; then
     echo "lintian reports tags (or did not run)"; exit 1
 fi
-echo "Debian package: ok"
+echo "The same package again: ok"

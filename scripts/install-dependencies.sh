@@ -20,8 +20,10 @@ test_packages=(
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
     desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
     clang-tidy clang-format          # static analysis and the layout check
+    shellcheck                       # the shell scripts' lint
     dpkg-dev                         # cpack -G DEB reads shared-library dependencies with dpkg-shlibdeps
     lintian                          # Debian's own checker must accept the package
+    diffoscope-minimal               # says what differs when two builds of the package or the release do
     devscripts                       # hardening-check: the packaged game is hardened as Debian's own
     man-db                           # the manual page must render without warnings (man, lexgrog)
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Lints the sources: clang-format layout of every source (any unformatted file fails;
-# `clang-format -i FILE` fixes it) and clang-tidy with the project's .clang-tidy over the program
-# (any finding fails; the tests and benchmarks are left out to keep the test command fast).
+# Lints the sources: shellcheck over every shell script, at its default level (any finding fails),
+# clang-format layout of every source (any unformatted file fails; `clang-format -i FILE` fixes it)
+# and clang-tidy with the project's .clang-tidy over the program (any finding fails; the tests and
+# benchmarks are left out to keep the test command fast).
 # Usage: scripts/lint.sh BUILD_DIR   (a configured build that holds compile_commands.json)
 set -euo pipefail
 build=$(realpath "$1")
@@ -9,6 +10,17 @@ cd "$(dirname "$0")/.."
 format=$(command -v clang-format-14 || command -v clang-format)
 tidy=$(command -v clang-tidy-14 || command -v clang-tidy)
 # The tree itself lists the sources, so a source tarball with no .git lints the same as a clone.
+# The shell scripts are whatever starts with a shell's #! line (.ci/run too) and the *.sh files;
+# those without one are sourced by bash scripts, and are read as bash.
+scripts=() sourced=()
+while IFS= read -r file; do
+    if head -c 32 "$file" | grep -aqE '^#! ?(/usr)?/bin/(env )?(ba|da)?sh\b'; then scripts+=("$file")
+    elif [[ $file == *.sh ]]; then sourced+=("$file"); fi
+done < <(find . \( -path ./.git -o -path ./build -o -path ./.cache \) -prune -o -type f -printf '%P\n' | LC_ALL=C sort)
+shellcheck=(shellcheck --external-sources --source-path=SCRIPTDIR)  # follows what a script sources
+{ "${shellcheck[@]}" "${scripts[@]}" && { [ ${#sourced[@]} -eq 0 ] || "${shellcheck[@]}" --shell=bash "${sourced[@]}"; }; } ||
+    { echo "lint: shellcheck has the findings above"; exit 1; }
+echo "lint: $((${#scripts[@]} + ${#sourced[@]})) shell scripts pass shellcheck"
 mapfile -t sources < <(find rules computer window bench tests -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort)
 "$format" --dry-run --Werror "${sources[@]}" || { echo "lint: the files above need clang-format -i"; exit 1; }
 echo "lint: ${#sources[@]} files formatted"

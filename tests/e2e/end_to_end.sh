@@ -2,7 +2,7 @@
 # ウラガエ in Xvfb under openbox: real clicks until a message box takes the focus and closes on Return,
 # then 終了 and the window's frame end it; then under a headless weston, the title and app id it asks for.
 set -u
-# shellcheck source-path=SCRIPTDIR source=wait_for.sh
+# shellcheck source=wait_for.sh
 source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 work=$(mktemp -d) pid="" win="" x="" wm="" weston="" corners="" message=""  # mktemp's folder is private (0700)
