@@ -42,13 +42,14 @@ const std::vector<HandChecked> Positions{
     {"BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", {}},
 };
 
-// The window of one turn: it notes each step in order; the test's draw and pause note theirs.
+// The window of one turn: it notes each step in order, a focus given after the move as such; the
+// test's draw and pause note theirs.
 struct Turn : ComputerWindow {
     explicit Turn(const Line& position) : Position(position) {}
     void FocusSquare(int square) override
     {
         Steps.push_back("focus " + NameOf(square) +
-                        (BoardLine(Game.Board) == Position ? " before the move" : ""));
+                        (BoardLine(Game.Board) == Position ? "" : " after the move"));
     }
     void ShowMessage(std::string_view text) override { Steps.push_back("message " + std::string(text)); }
 
@@ -76,7 +77,7 @@ TEST(ComputerMove, PlaysADrawnSquareOfItsBestClassAndPassesOnlyWithSquaresEmpty)
             if (!c.bestClass.empty()) {
                 const std::size_t n = c.bestClass.size();
                 const std::string& move = c.bestClass.at(std::min(static_cast<std::size_t>(r * n), n - 1));
-                steps = {"pause", "draw", "focus " + move + " before the move"};
+                steps = {"pause", "draw", "focus " + move};
                 expected.TryMove(SquareColumn(Square(move)), SquareRow(Square(move)), PlayMode, WhiteStone,
                                  BlackStone);
             } else if (c.position.find('.') != Line::npos) {
