@@ -117,6 +117,9 @@ std::tuple<std::string, TurnVerdict, std::vector<int>> ExpectedWindow(GameState 
     return {screen, verdict, marked};
 }
 
+// The person plays `square` in the window, or passes when it is -1, and the test's copy of the game
+// follows: the person's move by TryMove, then the computer's answer on the empty square the focus went
+// to; with none, the computer passed, unless the board is full.
 void PlayTurn(TestWindow& window, GameState& game, int square)
 {
     if (square >= 0) {
@@ -229,8 +232,8 @@ TEST(Frame, ControlsSitWhereDesignedInTheirFontsUnderTheirNames)
         const QWidget* control = window.Find(designed.name);
         ASSERT_NE(control, nullptr) << "no control is named " << designed.name;
         EXPECT_EQ(control->geometry(), designed.place) << designed.name;
-        EXPECT_EQ(control->property("text").toString().toStdString(), designed.text);
-        EXPECT_EQ(control->accessibleName().toStdString(), designed.spoken);
+        EXPECT_EQ(control->property("text").toString().toStdString(), designed.text) << designed.name;
+        EXPECT_EQ(control->accessibleName().toStdString(), designed.spoken) << designed.name;
         if (designed.face != nullptr) {
             EXPECT_EQ(control->font(), QFont(designed.face, designed.points)) << designed.name;
             EXPECT_TRUE(QFontInfo(control->font()).family().startsWith("IPA")) << designed.name;
