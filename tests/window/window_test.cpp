@@ -308,15 +308,13 @@ TEST(WhatAPersonSees, TheirMoveIsOnTheScreenWhileTheComputerPauses)
 {
     TestWindow window;
     QImage screen;
-    window.pause = [&] {
-        screen = QApplication::primaryScreen()->grabWindow(window.Window()->winId()).toImage();
-    };
+    QScreen* const display = QApplication::primaryScreen();
+    window.pause = [&] { screen = display->grabWindow(window.Window()->winId()).toImage(); };
     window.Click(Square("d3"));
     ASSERT_FALSE(screen.isNull()) << "the computer did not pause";
     EXPECT_LT(Gray(screen, window.Button(Square("d4"))->geometry().center()), 40) << "d4 is not yet black";
     for (const char* square : {"d3", "c4"}) {
-        EXPECT_NE(screen.pixelColor(Face(window.Button(Square(square)))), LegalGreen)
-            << square << " is green";
+        EXPECT_NE(screen.pixelColor(Face(window.Button(Square(square)))), LegalGreen) << square;
     }
 }
 
