@@ -249,7 +249,7 @@ TEST(Frame, ControlsSitWhereDesignedInTheirFontsUnderTheirNames)
 // リセット and 終了, and round again; the arrows walk the focus across the board and stop at its edges.
 TEST(Keyboard, TabWalksTheDesignedOrderAndArrowsWalkTheBoard)
 {
-    const TestWindow window;
+    TestWindow window;
     QStringList tabOrder{"Text2", "Text3"};
     for (int square = 0; square < SquareCount; ++square) {
         tabOrder << "Command1_" + QString::number(square);
@@ -269,6 +269,9 @@ TEST(Keyboard, TabWalksTheDesignedOrderAndArrowsWalkTheBoard)
             EXPECT_EQ(window.Focus(), SquareIndex(x, y)) << "key " << key << " on " << NameOf(square);
         }
     }
+    window.Window()->showMinimized();  // and restored from the taskbar, which must not move the focus
+    window.Window()->showNormal();
+    EXPECT_EQ(window.Focus(), Square("h8")) << "restoring the window moved the focus off h8";
 }
 
 const QColor LegalGreen(128, 255, 128);
