@@ -18,14 +18,14 @@ test_packages=(
     qt6-gtk-platformtheme            # scripts/screenshot.sh --dark: a dark desktop, the GTK theme's Adwaita-dark
     weston                           # Wayland test: a headless compositor
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
-    desktop-file-utils appstream     # validate the desktop entry and the AppStream metainfo
     clang-tidy clang-format          # static analysis and the layout check
     shellcheck                       # the shell scripts' lint
-    dpkg-dev                         # cpack -G DEB reads shared-library dependencies with dpkg-shlibdeps
-    lintian                          # Debian's own checker must accept the package
+    dpkg-dev                         # makes the Debian source package (dpkg-source) and reads its changelog
+    debootstrap                      # the brand-new Debian chroot the package is built and tested in
+    reprotest                        # builds the package again with variations: it must be the same bytes
+    autopkgtest                      # runs debian/tests against the installed package
+    lintian                          # Debian's own checker must accept the source and binary packages
     diffoscope-minimal               # says what differs when two builds of the package or the release do
-    devscripts                       # hardening-check: the packaged game is hardened as Debian's own
-    man-db                           # the manual page must render without warnings (man, lexgrog)
 )
 
 case "${1:-}" in
