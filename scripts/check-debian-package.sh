@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build/debian}
 rm -rf "$out" && mkdir -p "$out" && out=$(realpath "$out")
-work=$(mktemp -d "$root/build/debian-work.XXXX")
+mkdir -p "$root/build" && work=$(mktemp -d "$root/build/debian-work.XXXX")
 finish() {
     local status=$?
     rm -rf "$work"
