@@ -51,7 +51,7 @@ fresh_chroot() {
 
 if [ ! -x "$pristine/usr/bin/dpkg-buildpackage" ]; then
     echo "== Making a pristine Debian $codename chroot (debootstrap --variant=buildd, once) in $pristine"
-    mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p' /etc/apt/sources.list.d/*.sources 2> /dev/null | head -n 1)
+    mirror=$(cat /etc/apt/sources.list.d/*.sources 2> /dev/null | sed -n 's/^URIs: *\([^ ]*\).*/\1/p' | head -n 1 || true)
     [ -n "$mirror" ] || mirror=$(awk '$1 == "deb" { print $2; exit }' /etc/apt/sources.list)
     rm -rf "$pristine.tmp"
     debootstrap --variant=buildd "$codename" "$pristine.tmp" "$mirror" > "$work/debootstrap.log" ||
