@@ -41,6 +41,7 @@ public:
                                            : WindowServices{[this] { return draw(); }, [this] { pause(); },
                                                             [this](QWidget*, const QString& text) {
                                                                 messages += text.toStdString();
+                                                                behindLastMessage = Shot();
                                                             }})
     {
         for (int square = 0; square < SquareCount; ++square) {
@@ -83,7 +84,8 @@ public:
 
     std::function<double()> draw = [] { return 0.0; };
     std::function<void()> pause = [] {};
-    std::string messages;  // every message shown, end to end
+    std::string messages;           // every message shown, end to end
+    std::string behindLastMessage;  // what the window showed as the last one came
 
 private:
     Form1 form_;
@@ -156,9 +158,10 @@ const std::vector<Line> RarePositions{
 
 // Random games, the computer's draws random too, with passes now and then, from the start or a rare
 // position. An unmarked square does nothing; after every click the window shows the test's copy of
-// the game, and the computer's pass and the result are announced exactly when the rules say so. After
-// the end the focus is in the count or on a square, not on リセット, where Qt would move it from a
-// disabled パス and the next Space would wipe the board; a new game puts it in the count.
+// the game, and the computer's pass and the result are announced exactly when the rules say so, the
+// result over the window as it is left at the end. After the end the focus is in the count or on a square,
+// not on リセット, where Qt would move it from a disabled パス and the next Space would wipe the board; a new
+// game puts it in the count.
 TEST(WholeGames, AfterEveryClickTheWindowShowsWhatTheRulesSay)
 {
     const auto seed = static_cast<unsigned>(CountFromEnvironment("URAGAE_SEED", 4242));
@@ -175,6 +178,7 @@ TEST(WholeGames, AfterEveryClickTheWindowShowsWhatTheRulesSay)
         window->messages.clear();
         if (verdict.result != GameResult::None) {
             ++finished;
+            EXPECT_EQ(window->behindLastMessage, screen) << "behind the result at step " << step;
             EXPECT_TRUE(window->Find("Text1")->hasFocus() || window->Focus() >= 0) << "focus on リセット";
         }
         const int square = static_cast<int>(random() % SquareCount);
@@ -343,22 +347,29 @@ TEST(WhatAPersonSees, TheFocusedSquareHasADarkFrame)
     EXPECT_EQ(frame, a1.adjusted(margin, margin, -margin, -margin)) << "the frame is not even inside a1";
 }
 
-// No stand-ins: the computer says in the game's own box, titled ウラガエ with one OK and no icon, that
-// it must pass. The box is read while it is up.
-TEST(OwnMessageBox, TheComputerAnnouncesItsPassInIt)
+// No stand-ins, where neither side can move: the person passes, the computer says in the game's own
+// box, titled ウラガエ with one OK and no icon, that it must pass, and the draw follows in another. Each
+// box is read while it is up. The window is inactive behind them, and the focus the disabled パス gives
+// up goes to the count, not to リセット, where the next Space would wipe the final board.
+TEST(OwnMessageBox, TheComputersPassAndTheResultComeInIt)
 {
-    TestWindow window("BW......................................................BW......", StandIns::None);
-    std::string seen;
-    QTimer::singleShot(0, [&] {
+    TestWindow window(RarePositions.at(0), StandIns::None);
+    std::vector<std::string> seen;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen = (box->windowTitle() + " " + box->text()).toStdString();
+            seen.push_back((box->windowTitle() + " " + box->text()).toStdString());
             EXPECT_TRUE(box->iconPixmap().isNull()) << "the box has an icon";
             EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
             box->button(QMessageBox::Ok)->click();
         }
     });
-    window.Click(Square("c1"));
-    EXPECT_EQ(seen, std::string(ProgramTitle) + " " + std::string(ComputerPassMessage));
+    answer.start(0);
+    window.Press("Command2");
+    const std::string title(ProgramTitle);
+    EXPECT_EQ(seen, (std::vector<std::string>{title + " " + std::string(ComputerPassMessage),
+                                              title + " 引き分けです。"}));
+    EXPECT_EQ(window.Window()->focusWidget()->objectName().toStdString(), "Text1");
 }
 
 }  // namespace

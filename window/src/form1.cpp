@@ -280,9 +280,11 @@ void Form1::RefreshTurn()
     // The boxes are the only store of the counts: the verdict is taken from what they say.
     const TurnVerdict verdict = JudgeTurn(Text1->text().toInt(), Text2->text().toInt(), Text3->text().toInt(),
                                           CanMove == 1, Game.ComputerPassed == 1);
-    if (!verdict.passEnabled && Command2->hasFocus()) {
+    if (!verdict.passEnabled && focusWidget() == Command2) {
         // Qt would hand the focus of a disabled button to the next one, リセット, where the next
-        // Space would wipe the final board; the count box is where the focus rests instead.
+        // Space would wipe the final board; the count box is where the focus rests instead. The
+        // window's focus widget, not hasFocus(): after the computer's pass box the window may not be
+        // active again yet.
         Text1->setFocus(Qt::OtherFocusReason);
     }
     Command2->setEnabled(verdict.passEnabled);
