@@ -59,12 +59,13 @@ struct Turn : ComputerWindow {
 };
 
 // A draw r plays member floor(r × n) of the n squares of the best class: the lowest draw the first,
+// 0.4 the first of two and the second of four (where rounding would take the second and the third),
 // the highest below 1 the last, and 1 itself, which a uniform generator can round up to, the last too.
 // The board afterwards is the entry position with that move played.
 TEST(ComputerMove, PlaysADrawnSquareOfItsBestClassAndPassesOnlyWithSquaresEmpty)
 {
     for (const HandChecked& c : Positions) {
-        for (const double r : {0.0, 0.5, std::nextafter(1.0, 0.0), 1.0}) {
+        for (const double r : {0.0, 0.4, 0.5, std::nextafter(1.0, 0.0), 1.0}) {
             SCOPED_TRACE(c.position + " with the draw " + std::to_string(r));
             Turn turn(c.position);
             const auto draw = [&] {

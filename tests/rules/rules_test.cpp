@@ -77,6 +77,7 @@ const std::vector<VerdictCase> Verdicts{
     {20, 20, 24, false, true, false, GameResult::Draw},       // the same, with equal counts
     {33, 31, 0, false, false, false, GameResult::BlackWins},  // a full board, whoever passed last
     {31, 33, 0, false, false, false, GameResult::WhiteWins},
+    {32, 32, 0, false, false, false, GameResult::Draw},
 };
 
 TEST(JudgeTurn, EnablesPassAndEndsTheGameAsTheTableSays)
