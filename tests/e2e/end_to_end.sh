@@ -1,41 +1,52 @@
 #!/usr/bin/env bash
-# ウラガエ in Xvfb under openbox: real clicks until a message box takes the focus and closes on Return,
-# then 終了 and the window's frame end it; then under a headless weston, the title and app id it asks for.
+# ウラガエ played to its end by real clicks and keys on a dark desktop in Xvfb, then started in weston.
 set -u
 # shellcheck source=wait_for.sh
 source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
-work=$(mktemp -d) pid="" win="" x="" wm="" weston="" corners="" message=""  # mktemp's folder is private (0700)
+work=$(mktemp -d) pid="" win="" x="" wm="" weston="" corners="" result_ink="" boxes=0  # mktemp's folder is private (0700)
 trap 'kill ${pid:+"$pid"} "$wm" "$x" ${weston:+"$weston"} 2> /dev/null; rm -rf "$work"' EXIT
-fail() { echo "e2e: FAIL: $*"; [[ -z $weston ]] || sed 's/^/  weston: /' "$work/weston.log"; exit 1; }
+fail() { echo "e2e: FAIL: $*"; import -window root "${TMPDIR:-/tmp}/uragae-e2e-failed.png"; [[ -z $weston ]] || sed 's/^/  weston: /' "$work/weston.log"; exit 1; }
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
 x=$! && wait_for "the X server" test -s "$work/display"
 DISPLAY=":$(cat "$work/display")" && export DISPLAY
 openbox --sm-disable > /dev/null 2>&1 &
 wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
+game() { exec env QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME="$1" "$exe"; }  # on a GTK desktop
 
 for ((i = 0; i < 64; i++)); do corners+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"; done
-greens() { import -window "$win" png:- | convert - -format "$corners" info: | awk '$0 == "srgb(128,255,128)" { printf "%d ", NR - 1 }'; }
-empties() { import -window "$win" png:- | convert - -crop 41x25+240+336 +repage rgb:- | md5sum; }  # Text3, the empty squares
+snap() { import -window "$win" "$work/now.png"; }  # what the window shows now, for the reads below
+# The light-green squares' indexes, then every other face colour: "srgb(239,239,239)" alone, no green.
+faces() { convert "$work/now.png" -format "$corners" info: | awk '{ print $0 == "srgb(128,255,128)" ? NR - 1 : $0 }' | sort -u | xargs; }
+empties() { convert "$work/now.png" -crop 41x25+240+336 +repage rgb:- | md5sum; }  # Text3
+pass_ink() { convert "$work/now.png" -crop 137x17+16+372 -colorspace gray -format '%[fx:int(255*minima)]' info:; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
 box() { xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ$' 2> /dev/null | head -n 1; }
-started() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver\.1\.7$') && [[ $(greens) == "19 26 37 44 " ]]; }
-turn_over() { [[ -n $(box) || $(empties) != "$before" ]]; }
-focused() { [[ $(xdotool getwindowfocus) == "$message" ]]; }
-closed() { [[ -z $(box) ]]; }
+started() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver\.1\.7$') && snap && [[ $(faces) == "19 26 37 44 srgb(239,239,239)" ]]; }
+# The person's turn again: the counts have changed, and a square is green or パス enabled (black).
+next_turn() { [[ -n $(box) ]] || { snap && [[ $(empties) != "$before" && ( $(faces) != srgb* || $(pass_ink) -lt 100 ) ]]; }; }
 ended() { ! kill -0 "$pid" 2> /dev/null; }
+# Moved aside, a box shows the inactive board; the result's, half as wide as a pass's, a grey パス.
+answer() {
+    wait_for "the box to take the focus" eval "[[ \$(xdotool getwindowfocus) == $message ]]" && xdotool windowmove --sync "$message" 0 0 && snap
+    [[ $(faces) == "srgb(239,239,239)" ]] || fail "behind a box the board's faces are $(faces)"
+    if (($(xdotool getwindowgeometry "$message" | awk -F '[ x]+' '/Geometry/ { print $3 }') < 200)); then
+        result_ink=$(pass_ink)
+        ((result_ink > 150 && result_ink < 230)) || fail "behind the result パス's caption has the grey $result_ink"
+    fi
+    xdotool key Return && wait_for "Return to close the box" eval "[[ \$(box) != $message ]]" && ((++boxes))
+}
 
-QT_QPA_PLATFORM=xcb "$exe" & pid=$! && wait_for "the start position" started
-for ((turn = 1; turn <= 61 && ${#message} == 0; turn++)); do  # the first light-green square, or パス
-    before=$(empties) target=$(greens | cut -d ' ' -f 1)
-    if [[ -n $target ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
-    wait_for "the end of turn $turn" turn_over && message=$(box)
+game Adwaita:dark & pid=$! && wait_for "the start position" started && cp "$work/now.png" "$work/dark.png"
+for ((turn = 1; turn <= 61 && ${#result_ink} == 0; turn++)); do  # a light-green square, or パス
+    before=$(empties) target=$(faces | cut -d ' ' -f 1)
+    if [[ $target != srgb* ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
+    while [[ -z $result_ink ]] && wait_for "the end of turn $turn" next_turn && message=$(box) && [[ -n $message ]]; do answer; done
 done
-wait_for "a message box to take the focus" focused && xdotool key Return && wait_for "Return to close the box" closed
-for how in 終了 "closing the window through its frame"; do
-    if [[ $how == 終了 ]]; then click 168 412; else QT_QPA_PLATFORM=xcb "$exe" & pid=$! && wait_for "the window" started && wmctrl -c 'ウラガエ ver.1.7'; fi
-    wait_for "the program to end after $how" ended && { wait "$pid" || fail "$how ended the program with status $?"; }
-done
+click 168 412 && wait_for "the program to end after 終了" ended && { wait "$pid" || fail "終了 ended it with status $?"; }
+xdotool mousemove 0 0 && { game Adwaita & pid=$!; } && wait_for "the window on a light desktop" started  # pointer off it
+differ=$(compare -metric AE "$work/now.png" "$work/dark.png" null: 2>&1) || fail "$differ pixels differ on a dark desktop"
+wmctrl -c 'ウラガエ ver.1.7' && wait_for "the frame to end the program" ended && { wait "$pid" || fail "the frame ended it with status $?"; }
 
 backend=headless  # weston 12 and later; weston 10 (Debian 12) knows only the module's name
 weston --help 2>&1 | grep -q -- --renderer || backend=headless-backend.so
@@ -51,4 +62,4 @@ wait_for "the first picture" asked 'wl_surface[@#][0-9]*\.attach(wl_buffer'
 kill "$pid" && wait "$pid"
 warnings=$(grep -v '^\[[0-9. ]*\] ' "$work/game.err")  # WAYLAND_DEBUG's protocol lines start with a time
 [[ -z $warnings ]] || fail "the game printed: $warnings"
-echo "e2e: ok: $((turn - 1)) real turns; the box took the focus; 終了 and the frame ended it; Wayland: title, app id"
+echo "e2e: ok: $((turn - 1)) real turns, $boxes boxes answered once focused, the board light behind them; 終了 and the frame ended it; Wayland: title, app id"
