@@ -6,13 +6,13 @@ source "$(dirname "$(realpath "$0")")/wait_for.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 work=$(mktemp -d) pid="" win="" x="" wm="" weston="" corners="" result_ink="" boxes=0  # mktemp's folder is private (0700)
 trap 'kill ${pid:+"$pid"} "$wm" "$x" ${weston:+"$weston"} 2> /dev/null; rm -rf "$work"' EXIT
-fail() { echo "e2e: FAIL: $*"; import -window root "${AUTOPKGTEST_ARTIFACTS:-${TMPDIR:-/tmp}}/uragae-e2e-failed.png"; [[ -z $weston ]] || sed 's/^/  weston: /' "$work/weston.log"; exit 1; }
+fail() { echo "e2e: FAIL: $*"; import -window root "${AUTOPKGTEST_ARTIFACTS:-${TMPDIR:-/tmp}}/uragae-e2e-failed.png"; tail -n +1 "$work"/*.log 2> /dev/null; exit 1; }
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
 x=$! && wait_for "the X server" test -s "$work/display"
 DISPLAY=":$(cat "$work/display")" && export DISPLAY
 openbox --sm-disable > /dev/null 2>&1 &
 wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
-game() { exec env QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME="$1" "$exe"; }  # on a GTK desktop
+game() { exec env QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME="$1" "$exe" 2>> "$work/x11.log"; }  # kept for a failure
 
 for ((i = 0; i < 64; i++)); do corners+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"; done
 snap() { import -window "$win" "$work/now.png"; }  # what the window shows now, for the reads below
