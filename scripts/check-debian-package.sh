@@ -115,9 +115,11 @@ grep -E 'VARIATION|variation' "$out/reprotest.log" | sed 's/^.*INFO:reprotest.bu
 sed -n '/^=\+$/,$p' "$out/reprotest.log" | sed 's/^/  /'
 
 echo "== lintian on the .dsc, the .changes and the .deb"
-# Run as nobody, as lintian asks not to run as root. Lintian on Debian 12 is older than the package:
-# it knows Policy up to 4.6.2 and not autopkgtest's @recommends@, so it may warn of those two alone.
-lintian=(runuser -u nobody -- env HOME=/tmp lintian --display-info --display-experimental --pedantic)
+# Run as nobody, as lintian asks not to run as root, on copies in a folder nobody may enter: the
+# checkout may be private (Debian 12 makes home folders 0700). Lintian on Debian 12 is older than the
+# package: it knows Policy up to 4.6.2 and not autopkgtest's @recommends@, so it may warn of those two alone.
+readable=$(mktemp -d /tmp/uragae-lintian.XXXX) && chmod 755 "$readable" && cp "$out"/uragae[-_]* "$readable"/
+lintian=(runuser -u nobody -- env -C "$readable" HOME=/tmp lintian --display-info --display-experimental --pedantic)
 if dpkg --compare-versions "$(dpkg-query -W -f '${Version}' lintian)" lt 2.117; then
     lintian+=(--suppress-tags "newer-standards-version,testsuite-dependency-has-unparsable-elements")
 fi
@@ -125,10 +127,11 @@ changes=$(ls "$out"/uragae_"$version"_*.changes)
 lintian_status=0
 for file in "$dsc" "$changes" "$deb"; do
     echo "  lintian $(basename "$file"):"
-    "${lintian[@]}" "$file" > "$work/lintian.txt" 2>&1 || lintian_status=1
+    "${lintian[@]}" "$(basename "$file")" > "$work/lintian.txt" 2>&1 || lintian_status=1
     sed 's/^/    /' "$work/lintian.txt"
     [ ! -s "$work/lintian.txt" ] || lintian_status=1
 done
+rm -rf "$readable"
 [ $lintian_status -eq 0 ] || { echo "lintian reports tags (or did not run)"; exit 1; }
 
 echo "== autopkgtest: debian/tests against the package installed in another brand-new chroot"
