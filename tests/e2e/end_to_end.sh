@@ -28,8 +28,8 @@ next_turn() { [[ -n $(box) ]] || { snap && [[ $(empties) != "$before" && ( $(fac
 ended() { ! kill -0 "$pid" 2> /dev/null; }
 # Moved aside, a box shows the inactive board; the result's, half as wide as a pass's, a grey パス.
 answer() {
-    wait_for "the box to take the focus" eval "[[ \$(xdotool getwindowfocus) == $message ]]" && xdotool windowmove --sync "$message" 0 0 && snap
-    [[ $(faces) == "srgb(239,239,239)" ]] || fail "behind a box the board's faces are $(faces)"
+    wait_for "the box to take the focus" eval "[[ \$(xdotool getwindowfocus) == $message ]]" && xdotool windowmove --sync "$message" 0 0
+    wait_for "the board's own light faces behind the box" eval "snap && [[ \$(faces) == 'srgb(239,239,239)' ]]"  # once repainted
     if (($(xdotool getwindowgeometry "$message" | awk -F '[ x]+' '/Geometry/ { print $3 }') < 200)); then
         result_ink=$(pass_ink)
         ((result_ink > 150 && result_ink < 230)) || fail "behind the result パス's caption has the grey $result_ink"
