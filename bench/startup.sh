@@ -47,7 +47,7 @@ awk -v g="$(median "${game_times[@]}")" -v b="$(median "${bare_times[@]}")" -v t
     -v gm="$(median "${game_memory[@]}")" -v bm="$(median "${bare_memory[@]}")" -v tm="$(median "${text_memory[@]}")" \
     'BEGIN { printf "ratio to bare: game time %.3f, memory %.3f;  bare+text time %.3f, memory %.3f\n", g / b, gm / bm, t / b, tm / bm }'
 
-executable="$build/window/uragae"
+executable="$build/qt/uragae"
 if [ -x "$executable" ]; then
     stripped=$(mktemp)
     strip -o "$stripped" "$executable"

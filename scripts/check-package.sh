@@ -87,7 +87,7 @@ echo "installed tree: ok"
 echo "== Windows version record (MinGW resource compiler, read back)"
 # No MinGW compiler is needed: the host's C preprocessor reads a resource script just as well.
 windres=(x86_64-w64-mingw32-windres --preprocessor=cpp --codepage=65001)
-"${windres[@]}" -i "$build/window/uragae.rc" -o "$work/uragae_rc.o"
+"${windres[@]}" -i "$build/qt/uragae.rc" -o "$work/uragae_rc.o"
 "${windres[@]}" -i "$work/uragae_rc.o" -O rc -o "$work/uragae_rc.rc"
 IFS=. read -r major minor <<< "$version"
 numbers="$major, $((10#$minor)), 0, 0"

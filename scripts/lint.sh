@@ -21,7 +21,7 @@ shellcheck=(shellcheck --external-sources --source-path=SCRIPTDIR)  # follows wh
 { "${shellcheck[@]}" "${scripts[@]}" && { [ ${#sourced[@]} -eq 0 ] || "${shellcheck[@]}" --shell=bash "${sourced[@]}"; }; } ||
     { echo "lint: shellcheck has the findings above"; exit 1; }
 echo "lint: $((${#scripts[@]} + ${#sourced[@]})) shell scripts pass shellcheck"
-mapfile -t sources < <(find rules computer window bench tests -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort)
+mapfile -t sources < <(find rules computer window qt bench tests -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort)
 "$format" --dry-run --Werror "${sources[@]}" || { echo "lint: the files above need clang-format -i"; exit 1; }
 echo "lint: ${#sources[@]} files formatted"
 mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -vE '^(tests|bench)/' | grep '\.cpp$')

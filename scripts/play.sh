@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh play
 cmake --preset play
 cmake --build --preset play
-exec build/play/window/uragae
+exec build/play/qt/uragae

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's picture of ウラガエ with a game just begun. To regenerate it, build the release
 # preset and run, from anywhere:   scripts/screenshot.sh [--dark] [EXECUTABLE] [OUTPUT.png]
-# (defaults: build/release/window/uragae and docs/screenshot.png in the repository). --dark starts
+# (defaults: build/release/qt/uragae and docs/screenshot.png in the repository). --dark starts
 # the game on a dark desktop, the GTK theme's Adwaita-dark (package qt6-gtk-platformtheme). It builds
 # nothing and needs xvfb-run, xdotool and ImageMagick. The computer's answer is random, so each run's
 # picture may differ.
@@ -12,7 +12,7 @@ if [[ ${1:-} == --dark ]]; then
 fi
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-exe=$(realpath "${1:-$root/build/release/window/uragae}")
+exe=$(realpath "${1:-$root/build/release/qt/uragae}")
 out=$(realpath -m "${2:-$root/docs/screenshot.png}")
 [[ -x $exe ]] || { echo "screenshot: no executable at $exe (build the release preset first)" >&2; exit 1; }
 

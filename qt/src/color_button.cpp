@@ -1,13 +1,15 @@
 // Painting a colored button by hand: style sheets and palettes leave some styles' gradients.
-#include "window/color_button.h"
+#include "qt/color_button.h"
 
 #include <QPainter>
+
+#include "qt/colors.h"
 
 namespace uragae {
 
 ColorButton::ColorButton(QWidget* parent) : QPushButton(parent) {}
 
-void ColorButton::SetBackColor(quint32 value)
+void ColorButton::SetBackColor(ColorValue value)
 {
     if (value != backColor_) {
         backColor_ = value;

@@ -1,13 +1,13 @@
 // Turning stored color values into colors to paint with, and the palette the window paints in.
-#include "window/colors.h"
+#include "qt/colors.h"
 
 #include <array>
 
 namespace uragae {
 
-QColor ColorFromValue(quint32 value, const QPalette& palette)
+QColor ColorFromValue(ColorValue value, const QPalette& palette)
 {
-    constexpr quint32 SystemColorBit = 0x80000000;
+    constexpr ColorValue SystemColorBit = 0x80000000;
     // The only system color the program stores is the button face (0x0F).
     if ((value & SystemColorBit) != 0) {
         return palette.color(QPalette::Button);

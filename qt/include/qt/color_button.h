@@ -3,7 +3,7 @@
 
 #include <QPushButton>
 
-#include "window/colors.h"
+#include "window/form1_controls.h"
 
 namespace uragae {
 
@@ -14,14 +14,14 @@ public:
     explicit ColorButton(QWidget* parent = nullptr);
 
     // Reads back exactly the value last written (a system color stays 0x8000000F, not its RGB).
-    [[nodiscard]] quint32 BackColor() const { return backColor_; }
-    void SetBackColor(quint32 value);
+    [[nodiscard]] ColorValue BackColor() const { return backColor_; }
+    void SetBackColor(ColorValue value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    quint32 backColor_ = ButtonFaceColor;
+    ColorValue backColor_ = ButtonFaceColor;
 };
 
 }  // namespace uragae

@@ -1,16 +1,17 @@
 // Starts ウラガエ: one window, no command line, files or settings.
-#include "window/run_game.h"
+#include "qt/run_game.h"
 
 #include <QApplication>
 
 #include <array>
 #include <string>
 
-#include "window/form1.h"
+#include "qt/form1_widget.h"
+#include "window/form1_design.h"
 
 namespace uragae {
 
-int RunGame(const std::function<void(Form1&)>& beforeShow)
+int RunGame(const std::function<void(Form1Widget&)>& beforeShow)
 {
     // Qt gets no arguments of the program's, so none of its own options can be passed in either;
     // the platform's environment variables still apply.
@@ -18,11 +19,11 @@ int RunGame(const std::function<void(Form1&)>& beforeShow)
     static std::string programName = "uragae";
     static std::array<char*, 2> arguments{programName.data(), nullptr};
     const QApplication application(argumentCount, arguments.data());
-    QApplication::setApplicationName(QString::fromUtf8(ProgramTitle));
+    QApplication::setApplicationName(ToQString(ProgramTitle));
     QApplication::setApplicationVersion(QStringLiteral(URAGAE_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(ApplicationId));
 
-    Form1 window;
+    Form1Widget window;
     if (beforeShow) {
         beforeShow(window);
     }

@@ -1,4 +1,4 @@
 // The program's entry point.
-#include "window/run_game.h"
+#include "qt/run_game.h"
 
 int main() { return uragae::RunGame(); }
