@@ -188,13 +188,21 @@ void CountOutPause()
 int PickIndex(double r, int count)
 {
     CheckIndex("class size", count, 1, SquareCount);
+    // floor(r × count) of the exact product. Rounded to a double first, a product just below a whole
+    // number k can come out as k itself (the double nearest 1/3 lies below it, yet times 3 rounds to 1),
+    // which would give member k draws that belong to member k - 1; fma yields the product's exact
+    // rounding error, negative exactly then.
+    const double product = r * count;
+    double member = std::floor(product);
+    if (member == product && std::fma(r, count, -product) < 0) {
+        member -= 1;
+    }
     // Held inside the range before the conversion, so no draw (not even NaN or infinity from a
     // replaced random source) can make an out-of-range or undefined index.
-    const double scaled = std::floor(r * count);
-    if (!(scaled >= 0)) {
+    if (!(member >= 0)) {
         return 0;
     }
-    return scaled >= count ? count - 1 : static_cast<int>(scaled);
+    return member >= count ? count - 1 : static_cast<int>(member);
 }
 
 void ComputerMove(GameState& game, ComputerWindow& window, const RandomDraw& random, const Pause& pause)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <iomanip>
 #include <set>
 
 #include "computer/computer_move.h"
@@ -92,8 +93,34 @@ TEST(ComputerMove, PlaysADrawnSquareOfItsBestClassAndPassesOnlyWithSquaresEmpty)
     }
 }
 
-// A class with no square has nothing to draw from.
-TEST(ComputerMove, NeverDrawsFromAnEmptyClass) { EXPECT_THROW((void)PickIndex(0.5, 0), std::out_of_range); }
+// A class of n squares is drawn uniformly: member k for exactly the draws r in [k/n, (k+1)/n). Each draw
+// below lies just on one side of such a bound, where flooring, rounding and a product rounded to a
+// double before it is floored take different members. A class with no square has nothing to draw from.
+TEST(PickIndex, TakesMemberKForTheDrawsFromKOverNUpToTheNext)
+{
+    struct Draw {
+        double r;
+        int n;
+        int member;
+    };
+    for (const Draw& draw : std::vector<Draw>{
+             {0.5, 2, 1},                       // 1/2 itself, the second member's first draw
+             {std::nextafter(0.5, 0.0), 2, 0},  // the double just below 1/2
+             {0.3333333333333333, 3, 0},        // the double nearest 1/3 lies below it; × 3 rounds to 1
+             {0.33333333333333337, 3, 1},       // the next double lies above 1/3
+             {0.6666666666666666, 3, 1},        // nearest 2/3, below it; × 3 rounds to 2
+             {0.6, 5, 2},                       // 0.6 is 5404319552844595 / 2^53, below 3/5; × 5 rounds to 3
+             {0.4, 4, 1},                       // 1.6 floors to 1, rounds to 2
+             {0.015625, 64, 1},                 // 1/64 exactly
+             {std::nextafter(0.015625, 0.0), 64, 0},
+             {std::nextafter(1.0, 0.0), 64, 63},  // the last draw below 1
+             {1.0, 64, 63},                       // which a uniform generator can round up to
+         }) {
+        EXPECT_EQ(PickIndex(draw.r, draw.n), draw.member)
+            << std::setprecision(17) << draw.r << " of " << draw.n;
+    }
+    EXPECT_THROW((void)PickIndex(0.5, 0), std::out_of_range);
+}
 
 // The real draw reseeds from the clock at every call, so 200 draws, each once the clock has moved on
 // (a wait for a change, not for a time), behave as independent uniform draws: some tenth of [0, 1)

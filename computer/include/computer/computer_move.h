@@ -39,8 +39,8 @@ double DrawReseededFromClock();
 inline constexpr double PauseCount = 30000000;
 void CountOutPause();
 
-// Maps a draw r in [0, 1) to a member index 0..count-1: floor(r * count), held inside the range
-// for any r. Throws std::out_of_range unless count is 1..64.
+// Maps a draw r in [0, 1) to a member index 0..count-1: k for r in [k/count, (k+1)/count), held inside the
+// range for any r. Throws std::out_of_range unless count is 1..64.
 int PickIndex(double r, int count);
 
 // Plays "○" on game.Board, or shows ComputerPassMessage and sets ComputerPassed when it has no
