@@ -97,6 +97,7 @@ TEST(IndexesOutsideTheirRangeThrow, OnTheBoardAndTheSnapshots)
         EXPECT_THROW(game.TryMove(x, y, PlayMode, BlackStone, WhiteStone), std::out_of_range)
             << x << ", " << y;
     }
+    EXPECT_NO_THROW(game.SaveBoard(0));  // the first slot, which the game itself leaves alone
     EXPECT_THROW(game.SaveBoard(3), std::out_of_range);
     EXPECT_THROW(game.RestoreBoard(-1), std::out_of_range);
     EXPECT_THROW((void)std::as_const(game.Snapshots).Slot(3), std::out_of_range);

@@ -248,6 +248,53 @@ TEST(Design, TwipsBecomePixelsEdgeByEdge)
     EXPECT_EQ(PointsToPixels(SquareFont.points, 144), 30);
 }
 
+// Every designed figure is a whole number of pixels at 96 dots per inch, as the design gives them in
+// pixels too: 15 twips each. The board has 120 twips of margin on three sides, and so does 終了 below
+// it; リセット and 終了 end where the board does; the count boxes are 120 twips taller than the labels
+// and start 120 higher, so that both rows end at 5415.
+TEST(Design, FiguresAreWholePixelsInTheDesignedMargins)
+{
+    std::vector<TwipsRect> places{ClientArea, Command2Design.place, Command3Design.place,
+                                  Command4Design.place};
+    for (int square = 0; square < SquareCount; ++square) {
+        places.push_back(SquarePlace(square));
+    }
+    const auto countRow = [&places](const auto& controls) {
+        for (const DesignedControl& control : controls) {
+            places.push_back(control.place);
+            EXPECT_EQ(control.place.top + control.place.height, 5415) << control.name;
+        }
+    };
+    countRow(Labels);
+    countRow(CountBoxes);
+    for (const TwipsRect& place : places) {
+        for (const int figure : {place.left, place.top, place.width, place.height}) {
+            EXPECT_EQ(figure % 15, 0) << figure << " in " << place.left << ", " << place.top;
+        }
+    }
+    const TwipsRect a1 = SquarePlace(Square("a1"));
+    const int boardEnd = SquarePlace(Square("h8")).left + SquarePlace(Square("h8")).width;
+    EXPECT_EQ(a1.left, 120);
+    EXPECT_EQ(a1.top, 120);
+    EXPECT_EQ(ClientArea.width - boardEnd, 120);
+    EXPECT_EQ(ClientArea.height - Command4Design.place.top - Command4Design.place.height, 120);
+    EXPECT_EQ(Command3Design.place.left + Command3Design.place.width, boardEnd);
+    EXPECT_EQ(Command4Design.place.left + Command4Design.place.width, boardEnd);
+    EXPECT_EQ(Command2Design.place.left, 120);
+    EXPECT_EQ(CountBoxes.at(0).place.top + 120, Labels.at(0).place.top);
+}
+
+// Squares outside 0..63 have no place, caption, name or neighbour.
+TEST(Design, SquaresOutsideTheBoardThrow)
+{
+    for (const int square : {-1, SquareCount}) {
+        EXPECT_THROW((void)SquarePlace(square), std::out_of_range);
+        EXPECT_THROW((void)DesignedCaption(square), std::out_of_range);
+        EXPECT_THROW((void)SquareAccessibleName(square, ""), std::out_of_range);
+        EXPECT_THROW((void)SquareAfterArrow(square, Arrow::Down), std::out_of_range);
+    }
+}
+
 // The arrows walk the focus to the neighbouring square and stop at the board's edges.
 TEST(Design, ArrowsWalkTheBoardAndStopAtItsEdges)
 {

@@ -49,8 +49,7 @@ std::string_view DesignedCaption(int square)
         SetStartPosition(board);
         return board;
     }();
-    CheckIndex("square", square, 0, SquareCount - 1);
-    return start(SquareColumn(square), SquareRow(square));
+    return start(SquareColumn(square), SquareRow(square));  // which checks the square's row
 }
 
 std::string SquareAccessibleName(int square, std::string_view caption)
