@@ -19,7 +19,7 @@ namespace {
 
 constexpr wchar_t WindowClass[] = L"Uragae.Form1";
 // Fixed size: a frame with a title, a window menu and a minimize box, no sizing border.
-constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // The high bit of a stored color marks a system color, named by its low byte.
 constexpr ColorValue SystemColorBit = 0x80000000;
 
