@@ -77,9 +77,11 @@ find "$other" -exec touch {} +
     umask 077
     cd "$other"
     export TZ=Asia/Tokyo LC_ALL=C.UTF-8
-    cmake --preset windows -DURAGAE_BUILD_TESTS=OFF > "$work/configure.log" 2>&1 &&
-        cmake --build --preset windows --target uragae_windows > "$work/build.log" 2>&1 ||
-        { cat "$work/configure.log" "$work/build.log"; exit 1; }
+    if ! { cmake --preset windows -DURAGAE_BUILD_TESTS=OFF && cmake --build --preset windows --target uragae_windows; } \
+        > "$work/build.log" 2>&1; then
+        cat "$work/build.log"
+        exit 1
+    fi
 )
 again=$("$root/scripts/make-windows-release.sh" "$other/build/windows" "$work/again")
 if ! cmp "$zip" "$again"; then

@@ -30,7 +30,7 @@ trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 # The end-to-end tests' polling, which reports through this script's fail.
 fail() { echo "screenshot: $*" >&2; exit 1; }
-source "$root/tests/e2e/wait_for.sh"
+source "$root/tests/e2e/board.sh"
 
 main_window() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver' | head -n 1); [[ -n $win ]]; }
 wait_for "the window" main_window

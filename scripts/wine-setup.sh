@@ -27,6 +27,8 @@ trap 'rm -f "$settings"' EXIT
         printf '"%s"="%s"\r\n' "${face%%=*}" "${face#*=}"
     done
     printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
+    # The design's 96 dots per inch, whatever a run before left.
+    printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:00000060\r\n'
 } | iconv -f UTF-8 -t UTF-16 > "$settings"
 wine regedit /S "$(winepath -w "$settings" 2> /dev/null)" > /dev/null 2>&1
 # Wine's desktop takes the display of the first program a server runs: the tests' programs start a

@@ -1,31 +1,20 @@
 #!/usr/bin/env bash
 # ウラガエ played to its end by real clicks and keys on a dark desktop in Xvfb, then started in weston.
 set -u
-# shellcheck source=wait_for.sh
-source "$(dirname "$(realpath "$0")")/wait_for.sh"
+# shellcheck source=board.sh
+source "$(dirname "$(realpath "$0")")/board.sh"
 exe=${1:?usage: end_to_end.sh EXECUTABLE}
 work=$(mktemp -d) pid="" win="" x="" wm="" weston="" corners="" result_ink="" boxes=0  # mktemp's folder is private (0700)
 trap 'kill ${pid:+"$pid"} "$wm" "$x" ${weston:+"$weston"} 2> /dev/null; rm -rf "$work"' EXIT
 fail() { echo "e2e: FAIL: $*"; import -window root "${AUTOPKGTEST_ARTIFACTS:-${TMPDIR:-/tmp}}/uragae-e2e-failed.png"; tail -n +1 "$work"/*.log 2> /dev/null; exit 1; }
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
-x=$! && wait_for "the X server" test -s "$work/display"
-DISPLAY=":$(cat "$work/display")" && export DISPLAY
-openbox --sm-disable > /dev/null 2>&1 &
-wm=$! && wait_for "the window manager" eval 'wmctrl -m > /dev/null 2>&1'
+start_display
 game() { exec env QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME="$1" "$exe" 2>> "$work/x11.log"; }  # kept for a failure
 
-for ((i = 0; i < 64; i++)); do corners+="%[pixel:p{$((16 + 40 * (i % 8))),$((16 + 40 * (i / 8)))}]\n"; done
-snap() { import -window "$win" "$work/now.png"; }  # what the window shows now, for the reads below
-# The light-green squares' indexes, then every other face colour: "srgb(239,239,239)" alone, no green.
-faces() { convert "$work/now.png" -format "$corners" info: | awk '{ print $0 == "srgb(128,255,128)" ? NR - 1 : $0 }' | sort -u | xargs; }
-empties() { convert "$work/now.png" -crop 41x25+240+336 +repage rgb:- | md5sum; }  # Text3
-pass_ink() { convert "$work/now.png" -crop 137x17+16+372 -colorspace gray -format '%[fx:int(255*minima)]' info:; }
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
+game_window() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver\.1\.7$' 2> /dev/null | head -n 1) && [[ -n $win ]]; }
 box() { xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ$' 2> /dev/null | head -n 1; }
-started() { win=$(xdotool search --all --pid "$pid" --onlyvisible --name '^ウラガエ ver\.1\.7$') && snap && [[ $(faces) == "19 26 37 44 srgb(239,239,239)" ]]; }
-# The person's turn again: the counts have changed, and a square is green or パス enabled (black).
-next_turn() { [[ -n $(box) ]] || { snap && [[ $(empties) != "$before" && ( $(faces) != srgb* || $(pass_ink) -lt 100 ) ]]; }; }
-ended() { ! kill -0 "$pid" 2> /dev/null; }
+# The start position: the four light-green squares, every other face "srgb(239,239,239)" alone.
+read_faces_at 2
+started() { snap && [[ $(faces) == "19 26 37 44 srgb(239,239,239)" ]]; }
 # Moved aside, a box shows the inactive board; the result's, half as wide as a pass's, a grey パス.
 answer() {
     wait_for "the box to take the focus" eval "[[ \$(xdotool getwindowfocus) == $message ]]" && xdotool windowmove --sync "$message" 0 0
@@ -38,11 +27,8 @@ answer() {
 }
 
 game Adwaita:dark & pid=$! && wait_for "the start position" started && cp "$work/now.png" "$work/dark.png"
-for ((turn = 1; turn <= 61 && ${#result_ink} == 0; turn++)); do  # a light-green square, or パス
-    before=$(empties) target=$(faces | cut -d ' ' -f 1)
-    if [[ $target != srgb* ]]; then click $((28 + 40 * (target % 8))) $((28 + 40 * (target / 8))); else click 84 380; fi
-    while [[ -z $result_ink ]] && wait_for "the end of turn $turn" next_turn && message=$(box) && [[ -n $message ]]; do answer; done
-done
+check_look
+play_game
 click 168 412 && wait_for "the program to end after 終了" ended && { wait "$pid" || fail "終了 ended it with status $?"; }
 xdotool mousemove 0 0 && { game Adwaita & pid=$!; } && wait_for "the window on a light desktop" started  # pointer off it
 [[ $(convert "$work/now.png" "$work/dark.png" -compose difference -composite -fill black -draw 'rectangle 32,336 72,360' -colorspace gray -threshold 0 -format '%[fx:int(w*h*mean)]' info:) == 0 ]] || fail "the window differs on a dark desktop (Text1 aside: its frame shows the focus)"

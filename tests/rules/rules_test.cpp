@@ -76,7 +76,6 @@ const std::vector<VerdictCase> Verdicts{
     {10, 30, 24, false, true, false, GameResult::WhiteWins},  // the computer passed, the person is stuck
     {20, 20, 24, false, true, false, GameResult::Draw},       // the same, with equal counts
     {33, 31, 0, false, false, false, GameResult::BlackWins},  // a full board, whoever passed last
-    {31, 33, 0, false, false, false, GameResult::WhiteWins},
     {32, 32, 0, false, false, false, GameResult::Draw},
 };
 

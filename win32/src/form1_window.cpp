@@ -33,6 +33,15 @@ COLORREF Resolve(ColorValue color)
 
 int Scale(int pixelsAt96, int dotsPerInch) { return MulDiv(pixelsAt96, dotsPerInch, DesignDotsPerInch); }
 
+// The window with its frame around the designed client area.
+SIZE WindowSize(int dotsPerInch)
+{
+    const PixelRect client = ToPixels(ClientArea, dotsPerInch);
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, 0, static_cast<UINT>(dotsPerInch));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 HFONT MakeFont(const DesignFont& font, int dotsPerInch)
 {
     static const std::wstring proportional = ChooseFace(SquareFont, FaceUsable);
@@ -152,7 +161,11 @@ Form1Window::Form1Window(HINSTANCE instance, WindowServices services)
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProcedure;
     windowClass.hInstance = instance;
+    // The icon at the sizes the title bar and the task switcher want, each drawn for its size.
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // The window's own color is the system's button face, as the design leaves it.
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -232,11 +245,8 @@ void Form1Window::Layout()
     Place(Command2, Command2Design.place, dotsPerInch_, buttonFont_);
     Place(Command3, Command3Design.place, dotsPerInch_, buttonFont_);
     Place(Command4, Command4Design.place, dotsPerInch_, buttonFont_);
-    const PixelRect client = ToPixels(ClientArea, dotsPerInch_);
-    RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, 0, static_cast<UINT>(dotsPerInch_));
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = WindowSize(dotsPerInch_);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -283,6 +293,21 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         } else if (focus_ != nullptr && HIWORD(wParam) == 0) {
             SetFocus(focus_);
             return 0;
+        }
+        break;
+    case WM_GETDPISCALEDSIZE: {
+        // The size at the new dots per inch is the design's, exactly, not this one scaled.
+        *reinterpret_cast<SIZE*>(lParam) = WindowSize(static_cast<int>(wParam));
+        return TRUE;
+    }
+    case WM_SYSCOLORCHANGE:
+        // The button face and the bevels are the system's: a new scheme repaints them.
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
+    case WM_SETTINGCHANGE:
+        // A new message font is パス's, リセット's and 終了's.
+        if (wParam == SPI_SETNONCLIENTMETRICS) {
+            Layout();
         }
         break;
     case WM_DPICHANGED: {
