@@ -17,7 +17,10 @@ test_packages=(
     openbox wmctrl                   # end-to-end test: a window manager, and a way to close the window
     qt6-gtk-platformtheme            # scripts/screenshot.sh --dark: a dark desktop, the GTK theme's Adwaita-dark
     weston                           # Wayland test: a headless compositor
-    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev   # checks the Windows version resource compiles
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev   # the Windows build, cross-compiled with MinGW-w64
+    wine                             # the Windows build's tests and end-to-end run (wine64: no 32-bit Wine needed)
+    libarchive-tools unzip           # the Windows release's zip (bsdtar), read back by the check
+    devscripts                       # hardening-check reads the Linux build's hardening
     clang-tidy clang-format          # static analysis and the layout check
     shellcheck                       # the shell scripts' lint
     dpkg-dev                         # makes the Debian source package (dpkg-source) and reads its changelog

@@ -17,14 +17,14 @@ namespace uragae {
 
 namespace {
 
-constexpr wchar_t WindowClass[] = L"Uragae.Form1";
+constexpr std::wstring_view WindowClass = L"Uragae.Form1";
 // Fixed size: a frame with a title, a window menu and a minimize box, no sizing border.
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // The high bit of a stored color marks a system color, named by its low byte.
 constexpr ColorValue SystemColorBit = 0x80000000;
 
 // Every character the design's Japanese faces show: the stones, the counts' digits and the labels.
-constexpr wchar_t JapaneseText[] = L"●○0123456789枚　残り箇所";
+constexpr std::wstring_view JapaneseText = L"●○0123456789枚　残り箇所";
 
 COLORREF Resolve(ColorValue color)
 {
@@ -109,13 +109,13 @@ std::string Utf8(std::wstring_view text)
 
 std::wstring ChooseFace(const DesignFont& font, const std::function<bool(const std::wstring&)>& usable)
 {
-    const std::wstring design = Wide(font.face);
+    std::wstring design = Wide(font.face);
     if (usable(design)) {
         return design;
     }
     // Outside Japanese systems Windows may know the faces by their English names only; every Windows
     // 10 and 11 has both.
-    const std::wstring english = font.face == ProportionalFace ? L"MS PGothic" : L"MS Gothic";
+    std::wstring english = font.face == ProportionalFace ? L"MS PGothic" : L"MS Gothic";
     if (usable(english)) {
         return english;
     }
@@ -126,7 +126,8 @@ bool FaceUsable(const std::wstring& face)
 {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
-    face.copy(query.lfFaceName, LF_FACESIZE - 1);
+    std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1),
+                std::begin(query.lfFaceName));
     HDC screen = GetDC(nullptr);
     bool installed = false;
     EnumFontFamiliesExW(
@@ -142,11 +143,11 @@ bool FaceUsable(const std::wstring& face)
         query.lfHeight = -20;
         HFONT font = CreateFontIndirectW(&query);
         HGDIOBJ previous = SelectObject(screen, font);
-        std::array<WORD, std::size(JapaneseText)> glyphs{};
-        const int count = static_cast<int>(std::size(JapaneseText) - 1);
-        complete = GetGlyphIndicesW(screen, JapaneseText, count, glyphs.data(),
+        std::array<WORD, JapaneseText.size()> glyphs{};
+        const auto count = static_cast<int>(JapaneseText.size());
+        complete = GetGlyphIndicesW(screen, JapaneseText.data(), count, glyphs.data(),
                                     GGI_MARK_NONEXISTING_GLYPHS) == static_cast<DWORD>(count) &&
-                   std::find(glyphs.begin(), glyphs.begin() + count, 0xFFFF) == glyphs.begin() + count;
+                   std::ranges::find(glyphs, 0xFFFF) == glyphs.end();
         SelectObject(screen, previous);
         DeleteObject(font);
     }
@@ -169,10 +170,10 @@ Form1Window::Form1Window(HINSTANCE instance, WindowServices services)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // The window's own color is the system's button face, as the design leaves it.
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = WindowClass;
+    windowClass.lpszClassName = WindowClass.data();
     RegisterClassExW(&windowClass);  // fails harmlessly when a window of the class was made before
-    CreateWindowExW(0, WindowClass, Wide(WindowCaption).c_str(), WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    CreateWindowExW(0, WindowClass.data(), Wide(WindowCaption).c_str(), WindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (window_ == nullptr) {
         throw std::runtime_error("the window could not be made");
     }

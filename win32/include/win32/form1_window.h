@@ -48,6 +48,10 @@ public:
     // Makes the window and its controls with their designed values. The load runs when the window is
     // first shown. Screen readers hear the controls' names where COM has been initialized.
     explicit Form1Window(HINSTANCE instance, WindowServices services = {});
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+    Form1Window(Form1Window&&) = delete;
+    Form1Window& operator=(Form1Window&&) = delete;
     ~Form1Window() override;
 
     [[nodiscard]] HWND Handle() const { return window_; }
