@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks what the Windows release ships: ウラガエ.exe (its hardening, the DLLs it needs, its size, its
-# version record) and uragae-VERSION-windows-x64.zip (its entries and their UTF-8 names), which must
+# version record and manifest) and uragae-VERSION-windows-x64.zip (its entries and their UTF-8 names), which must
 # be the same bytes when the game is built again from another copy of the source, in another folder,
 # with other file times, another umask, time zone and locale.
 # Usage: scripts/check-windows-release.sh BUILD_DIR   (a build of the windows preset)
@@ -41,7 +41,7 @@ done
 [[ $("${objdump[@]}" | sed -n 's/^Time\/Date\t*//p') == "Thu Jan  1 00:00:00 1970" ]] ||
     { echo "the PE header holds a link time"; exit 1; }
 
-echo "== The version record, read from the .exe"
+echo "== The version record and the manifest, read from the .exe"
 x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc"
 IFS=. read -r major minor <<< "$version"
 numbers="$major, $((10#$minor)), 0, 0"
@@ -52,6 +52,13 @@ for line in 'LANGUAGE 17, 1' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
         "VALUE \"OriginalFilename\", $name.exe\"" 'VALUE "Translation", 0x411, 1200'; do
     grep -qF -- "$line" "$work/resources.rc" || { echo "missing: $line"; exit 1; }
     echo "  $line"
+done
+# Sharp on every monitor, and the common controls' visual styles: what Windows reads of the manifest.
+# (Wine takes every program as aware of each monitor's dots per inch, so only the manifest tells.)
+for line in '>PerMonitorV2</dpiAwareness>' '>true/pm</dpiAware>' \
+        'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""'; do
+    grep -qF -- "$line" "$work/resources.rc" || { echo "the manifest lacks $line"; exit 1; }
+    echo "  manifest: $line"
 done
 
 echo "== uragae-$version-windows-x64.zip (scripts/make-windows-release.sh)"
