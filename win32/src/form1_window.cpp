@@ -61,10 +61,13 @@ HFONT MakeMessageFont(int dotsPerInch)
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
+// Neighbouring squares overlap (by one pixel at 96 dots per inch, two at 144): clipped to each other,
+// each paints the same whichever repaints first.
 HWND MakeControl(HWND parent, DWORD exStyle, const wchar_t* kind, std::string_view text, DWORD style, int id)
 {
-    return CreateWindowExW(exStyle, kind, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    return CreateWindowExW(exStyle, kind, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
+                           nullptr);
 }
 
 void Place(HWND control, const TwipsRect& place, int dotsPerInch, HFONT font)
@@ -72,6 +75,15 @@ void Place(HWND control, const TwipsRect& place, int dotsPerInch, HFONT font)
     const PixelRect pixels = ToPixels(place, dotsPerInch);
     MoveWindow(control, pixels.left, pixels.top, pixels.width, pixels.height, TRUE);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+// A control's text (a caption, a count) as the game's UTF-8.
+std::string TextOf(HWND control)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
 }
 
 std::optional<Arrow> ArrowOf(WPARAM key)
@@ -227,9 +239,8 @@ void Form1Window::CreateControls()
 // Every place and font from the design at the window's dots per inch; never a stretched picture.
 void Form1Window::Layout()
 {
-    for (HFONT font : {squareFont_, labelFont_, countFont_, buttonFont_}) {
-        DeleteObject(font);
-    }
+    // The fonts the controls have now go once the controls have the new ones.
+    const std::array<HFONT, 4> previous{squareFont_, labelFont_, countFont_, buttonFont_};
     squareFont_ = MakeFont(SquareFont, dotsPerInch_);
     labelFont_ = MakeFont(LabelFont, dotsPerInch_);
     countFont_ = MakeFont(CountBoxFont, dotsPerInch_);
@@ -246,6 +257,9 @@ void Form1Window::Layout()
     Place(Command2, Command2Design.place, dotsPerInch_, buttonFont_);
     Place(Command3, Command3Design.place, dotsPerInch_, buttonFont_);
     Place(Command4, Command4Design.place, dotsPerInch_, buttonFont_);
+    for (HFONT font : previous) {
+        DeleteObject(font);
+    }
     const SIZE size = WindowSize(dotsPerInch_);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
@@ -435,14 +449,7 @@ HWND Form1Window::Box(CountBox box) const
     throw std::out_of_range("no such count box");
 }
 
-std::string Form1Window::Command1Caption(int square) const
-{
-    HWND button = Square(square);
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-    caption.resize(
-        static_cast<std::size_t>(GetWindowTextW(button, caption.data(), static_cast<int>(caption.size()))));
-    return Utf8(caption);
-}
+std::string Form1Window::Command1Caption(int square) const { return TextOf(Square(square)); }
 
 void Form1Window::SetCommand1Caption(int square, std::string_view caption)
 {
@@ -469,14 +476,7 @@ void Form1Window::SetCommand1BackColor(int square, ColorValue color)
 
 void Form1Window::FocusCommand1(int square) { Focus(Square(square)); }
 
-std::string Form1Window::Text(CountBox box) const
-{
-    HWND control = Box(box);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
-}
+std::string Form1Window::Text(CountBox box) const { return TextOf(Box(box)); }
 
 void Form1Window::SetText(CountBox box, std::string_view text)
 {
