@@ -16,12 +16,6 @@
 namespace uragae::testing {
 namespace {
 
-std::string TextOf(HWND control)
-{
-    std::array<wchar_t, 64> text{};
-    return Utf8({text.data(), static_cast<std::size_t>(GetWindowTextW(control, text.data(), 64))});
-}
-
 // A window shown and active, which runs its load; `position` is written into the squares' captions
 // first, where the load reads the board from. The computer's draw is the first member of its best
 // class and its pause is the test's.

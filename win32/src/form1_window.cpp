@@ -77,15 +77,6 @@ void Place(HWND control, const TwipsRect& place, int dotsPerInch, HFONT font)
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-// A control's text (a caption, a count) as the game's UTF-8.
-std::string TextOf(HWND control)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
-}
-
 std::optional<Arrow> ArrowOf(WPARAM key)
 {
     switch (key) {
@@ -117,6 +108,14 @@ std::string Utf8(std::wstring_view text)
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), static_cast<int>(narrow.size()),
                         nullptr, nullptr);
     return narrow;
+}
+
+std::string TextOf(HWND control)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
 }
 
 std::wstring ChooseFace(const DesignFont& font, const std::function<bool(const std::wstring&)>& usable)

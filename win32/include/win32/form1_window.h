@@ -27,6 +27,8 @@ inline constexpr int Command4Id = 303;
 
 std::wstring Wide(std::string_view text);
 std::string Utf8(std::wstring_view text);
+// A control's text (a caption, a count) as the game's UTF-8.
+std::string TextOf(HWND control);
 
 // A face for `font`: the design's own name where Windows knows it, else the name Windows gives the
 // face in English. `usable` says whether a face is installed with every glyph the window shows.
