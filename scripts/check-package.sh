@@ -88,5 +88,11 @@ echo "== Hardening of the build's executable (hardening-check, from Debian's dev
 # What cmake/hardening.cmake asks for, read from the program: a position-independent executable,
 # the stack protector, read-only relocations bound at start-up. Fortified functions and control-flow
 # protection are left to where the compiler and Qt have them: hardening-check reports them and does
-# not fail on them.
-hardening-check --nofortify --nocfprotection "$build/qt/uragae" | sed 's/^/  /'
+# not fail on them. Debian 13's hardening-check also asks for branch protection, a feature of ARM
+# processors (-mbranch-protection) that no x86 program can have; the older one neither knows it nor
+# the option (so the script itself is asked).
+skip=(--nofortify --nocfprotection)
+if grep -q nobranchprotection "$(command -v hardening-check)"; then
+    skip+=(--nobranchprotection)
+fi
+hardening-check "${skip[@]}" "$build/qt/uragae" | sed 's/^/  /'
