@@ -8,13 +8,8 @@
 set -euo pipefail
 build=$(realpath "$1")
 root=$(cd "$(dirname "$0")/.." && pwd)
-work=$(mktemp -d)
-finish() {
-    local status=$?
-    rm -rf "$work"
-    if [ $status -eq 0 ]; then echo "package check: ok"; else echo "package check: FAILED"; fi
-}
-trap finish EXIT
+# shellcheck source=check-frame.sh
+source "$root/scripts/check-frame.sh" "package check"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || { echo "no CMAKE_PROJECT_VERSION in $build/CMakeCache.txt"; exit 1; }
 id=io.github.uragae.Uragae

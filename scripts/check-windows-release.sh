@@ -7,13 +7,8 @@
 set -euo pipefail
 build=$(realpath "$1")
 root=$(cd "$(dirname "$0")/.." && pwd)
-work=$(mktemp -d)
-finish() {
-    local status=$?
-    rm -rf "$work"
-    if [ $status -eq 0 ]; then echo "windows release check: ok"; else echo "windows release check: FAILED"; fi
-}
-trap finish EXIT
+# shellcheck source=check-frame.sh
+source "$root/scripts/check-frame.sh" "windows release check"
 exe="$build/win32/ウラガエ.exe"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
